@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+struct SDL_Window;
+
+namespace bumblorbs {
+
+inline constexpr float TwipsPerInch = 1440.0F;
+inline constexpr float DefaultDpi = 96.0F;
+
+// A dots-per-inch setting read as text, if it is a number a desktop could
+// really use.
+std::optional<float> SaneDpi(std::string_view text);
+
+// The desktop's dots per inch for the window's display: the Xft.dpi
+// resource that desktops set for their scale, else 96.
+float DesktopDpi(SDL_Window* window);
+
+inline float TwipsPerPixelAt(float dpi) { return TwipsPerInch / dpi; }
+
+}  // namespace bumblorbs

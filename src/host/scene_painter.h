@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "host/label_text.h"
+#include "host/pixel_mapping.h"
+#include "host/sdl_handles.h"
+#include "scene/scene.h"
+
+namespace bumblorbs {
+
+// Paints the scene into a surface, stacked from the bottom: the background,
+// Shape1(0) .. Shape1(59), Label1, Label2. Only what the damage names is
+// painted again.
+class ScenePainter {
+public:
+    ScenePainter(const PixelMapping& mapping, LabelText& labels);
+
+    // Paints the damaged parts and returns the rectangles it painted, for the
+    // window to show. `damage.Everything` repaints the whole surface.
+    std::vector<SDL_Rect> Paint(SDL_Surface* target, Scene& scene, const Damage& damage);
+
+private:
+    struct Sprite {
+        SurfaceHandle Image;
+        Colour Fill = 0;
+        Colour Border = 0;
+    };
+
+    SDL_Rect CirclePixels(const TwipRect& box) const;
+    SDL_Surface* SpriteOf(const Ball& ball);
+    std::vector<SDL_Rect> DamagedRects(const SDL_Surface* target, const Scene& scene,
+                                       const Damage& damage) const;
+    void PaintRect(SDL_Surface* target, Scene& scene, const SDL_Rect& area);
+    void PaintLabel(SDL_Surface* target, Scene& scene, LabelId id, const SDL_Rect& area);
+
+    const PixelMapping& mapping_;
+    LabelText& labels_;
+    std::array<Sprite, BallCount> sprites_;
+};
+
+}  // namespace bumblorbs

@@ -1,0 +1,106 @@
+// Runs the toy's own start-up and motion with no display and prints what
+// happened, one comma-separated record a line: for golden tests, for
+// exploring edge cases and for benchmarks.
+
+#include <cinttypes>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "behaviour/start_scene.h"
+#include "behaviour/step_balls.h"
+#include "host/number_format.h"
+#include "host/random_generator.h"
+#include "scene/scene.h"
+#include "tools/sim_arguments.h"
+
+namespace bumblorbs {
+namespace {
+
+// The program's own generator and formatting, a clock that stands still and a
+// beep that is only counted.
+class SimServices final : public HostServices {
+public:
+    explicit SimServices(float clock) : clock_(clock) {}
+    float SecondsSinceMidnight() override { return clock_; }
+    void SeedRandom(float seed) override { generator_.Seed(seed); }
+    float NextRandom() override { return generator_.Next(); }
+    std::string FormatNumber(std::int64_t value, std::string_view pattern) override {
+        return FormatByPattern(value, pattern, ",");
+    }
+    void SoundBeep() override { ++beeps_; }
+    void UnloadWindow() override {}
+
+    long TakeBeeps() { return std::exchange(beeps_, 0); }
+
+private:
+    float clock_;
+    RandomGenerator generator_;
+    long beeps_ = 0;
+};
+
+class SimInterior final : public Interior {
+public:
+    explicit SimInterior(TwipSize size) : size_(size) {}
+    TwipSize Size() const override { return size_; }
+    void Resize(TwipSize size) { size_ = size; }
+
+private:
+    TwipSize size_;
+};
+
+std::string Number(double value) {
+    char text[32];
+    if (value == std::trunc(value) && std::fabs(value) < 9.0e15) {
+        std::snprintf(text, sizeof text, "%.0f", value);
+    } else {
+        std::snprintf(text, sizeof text, "%.9g", value);
+    }
+    return text;
+}
+
+void Run(const SimArguments& args) {
+    SimInterior interior(args.Interior);
+    Scene scene(DesignedLayout, interior);
+    SimServices services(args.Clock);
+    StartScene(scene, services);
+    for (int i = 0; i < BallCount; ++i) {
+        const Ball& ball = scene.Shape1(i);
+        std::printf("ball,%d,%s,%s,%s,%s,%s,%s,0x%08X,0x%08X\n", i, Number(ball.Left).c_str(),
+                    Number(ball.Top).c_str(), Number(ball.Width).c_str(),
+                    Number(ball.Height).c_str(), Number(scene.SpeedX(i)).c_str(),
+                    Number(scene.SpeedY(i)).c_str(), ball.BackColor, ball.BorderColor);
+    }
+    for (long tick = 1; tick <= args.Ticks; ++tick) {
+        for (const Resize& resize : args.Resizes) {
+            if (resize.Tick == tick) {
+                interior.Resize(resize.Interior);
+            }
+        }
+        StepBalls(scene, services);
+        std::printf("tick,%ld,%" PRId64 ",%ld,%s\n", tick, scene.BounceCount(),
+                    services.TakeBeeps(), scene.Label(LabelId::Label2).Caption.c_str());
+    }
+    for (int i = 0; i < BallCount; ++i) {
+        const Ball& ball = scene.Shape1(i);
+        std::printf("end,%d,%s,%s,%s,%s\n", i, Number(ball.Left).c_str(), Number(ball.Top).c_str(),
+                    Number(scene.SpeedX(i)).c_str(), Number(scene.SpeedY(i)).c_str());
+    }
+}
+
+}  // namespace
+}  // namespace bumblorbs
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::string problem;
+    const auto parsed = bumblorbs::ParseSimArguments(args, problem);
+    if (!parsed) {
+        std::fprintf(stderr, "bumblorbs-sim: %s\n%s", problem.c_str(), bumblorbs::SimUsage);
+        return 2;
+    }
+    bumblorbs::Run(*parsed);
+    return 0;
+}
