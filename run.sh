@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Bumblorbs.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/prepare.sh
+
+bumblorbs_install_missing "${BUMBLORBS_RUNTIME_PACKAGES[@]}"
+bumblorbs_build build --target bumblorbs >/dev/null
+exec ./build/bumblorbs

@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+
+#include "behaviour/start_scene.h"
+#include "behaviour/step_balls.h"
+#include "host/number_format.h"
+#include "host/random_generator.h"
+#include "scripted_host.h"
+
+namespace bumblorbs {
+namespace {
+
+using testing::FixedInterior;
+using testing::ScriptedHost;
+
+// Interior 9780 x 10650 twips; boxes are 1215 x 495.
+class StepBallsTest : public ::testing::Test {
+protected:
+    StepBallsTest() {
+        // Every ball stands still in the middle unless a test says otherwise.
+        for (int i = 0; i < BallCount; ++i) {
+            Place(i, 4000, 5000, 0, 0);
+        }
+    }
+
+    void Place(int i, Twips left, Twips top, float speedX, float speedY) {
+        scene.Move(i, left, top);
+        scene.SpeedX(i) = speedX;
+        scene.SpeedY(i) = speedY;
+    }
+
+    std::int64_t Tick() {
+        const std::int64_t before = scene.BounceCount();
+        StepBalls(scene, host);
+        return scene.BounceCount() - before;
+    }
+
+    FixedInterior interior;
+    Scene scene{DesignedLayout, interior};
+    ScriptedHost host;
+};
+
+TEST_F(StepBallsTest, RightEdgeIsTestedOnThePresentBoxWithStrictlyGreater) {
+    Place(3, 9780 - 1215, 5000, 5, 0);  // right side exactly on the edge
+    EXPECT_EQ(Tick(), 0);
+    EXPECT_EQ(scene.Shape1(3).Left, 9780 - 1215 + 5);
+    EXPECT_EQ(Tick(), 1);  // now over the edge: turned and moved back
+    EXPECT_EQ(scene.SpeedX(3), -5);
+    EXPECT_EQ(scene.Shape1(3).Left, 9780 - 1215);
+}
+
+TEST_F(StepBallsTest, BottomEdgeIsTestedOneStepAheadWithGreaterOrEqual) {
+    Place(3, 4000, 10650 - 495 - 7, 0, 7);  // the next step lands exactly on it
+    EXPECT_EQ(Tick(), 1);
+    EXPECT_EQ(scene.SpeedY(3), -7);
+    EXPECT_EQ(scene.Shape1(3).Top, 10650 - 495 - 14);
+}
+
+TEST_F(StepBallsTest, LeftEdgeTurnsOnlyBelowZero) {
+    Place(3, 0, 5000, -5, 0);
+    EXPECT_EQ(Tick(), 0);
+    Place(3, -0.5F, 5000, -5, 0);
+    EXPECT_EQ(Tick(), 1);
+    EXPECT_EQ(scene.SpeedX(3), 5);
+    EXPECT_EQ(scene.Shape1(3).Left, 4.5F);
+}
+
+TEST_F(StepBallsTest, TopEdgeTurnsWhenTheNextStepWouldGoBelowZero) {
+    Place(3, 4000, 5, 0, -5);  // lands on 0: allowed
+    EXPECT_EQ(Tick(), 0);
+    EXPECT_EQ(scene.Shape1(3).Top, 0);
+    EXPECT_EQ(Tick(), 1);
+    EXPECT_EQ(scene.Shape1(3).Top, 5);
+}
+
+TEST_F(StepBallsTest, OnlyBallZeroBeepsAndTwiceForACornerBounce) {
+    Place(4, -1, 10650 - 495, -3, 3);
+    EXPECT_EQ(Tick(), 2);
+    EXPECT_EQ(host.Beeps, 0);
+    Place(0, -1, 10650 - 495, -3, 3);
+    EXPECT_EQ(Tick(), 2);
+    EXPECT_EQ(host.Beeps, 2);
+    EXPECT_EQ(scene.Label(LabelId::Label2).Caption, "4");
+}
+
+TEST_F(StepBallsTest, CaptionShowsTheGroupedCountAndNeverWraps) {
+    Place(3, -1, 5000, -1, 0);
+    scene.BounceCount() = 999;
+    Tick();
+    EXPECT_EQ(scene.Label(LabelId::Label2).Caption, "1,000");
+
+    const struct {
+        std::int64_t before;
+        const char* shown;
+    } large[] = {
+        {INT32_MAX, "2,147,483,648"},
+        {UINT32_MAX, "4,294,967,296"},
+        {(std::int64_t{1} << 53), "9,007,199,254,740,993"},
+    };
+    for (const auto& c : large) {
+        Place(3, -1, 5000, -1, 0);
+        scene.BounceCount() = c.before;
+        Tick();
+        EXPECT_EQ(scene.BounceCount(), c.before + 1);
+        EXPECT_EQ(scene.Label(LabelId::Label2).Caption, c.shown);
+    }
+}
+
+TEST_F(StepBallsTest, InteriorNarrowerThanTheBoxNegatesOnce) {
+    interior.Current = {1000, 10650};
+    Place(3, -10, 5000, 4, 0);  // over both side edges at once
+    // Every box is wider than the interior, so every ball turns once.
+    EXPECT_EQ(Tick(), BallCount);
+    EXPECT_EQ(scene.SpeedX(3), -4);
+}
+
+TEST_F(StepBallsTest, EmptyInteriorReversesEveryBallOnBothAxesEveryTick) {
+    for (int i = 0; i < BallCount; ++i) {
+        Place(i, 100, 200, 3, 4);
+    }
+    interior.Current = {0, 0};
+    for (int tick = 0; tick < 4; ++tick) {
+        EXPECT_EQ(Tick(), 120);
+    }
+    EXPECT_EQ(host.Beeps, 8);
+    // Each ball swings between two places one step apart.
+    EXPECT_EQ(scene.Shape1(7).Left, 100);
+    EXPECT_EQ(scene.Shape1(7).Top, 200);
+    interior.Current = {9780, 10650};
+    EXPECT_EQ(Tick(), 0);
+}
+
+// After the interior shrinks, a ball left outside its edge by d with step s
+// is either caught there (turned on every tick) or comes back in.
+struct ShrinkCase {
+    const char* name;
+    bool vertical;
+    float speed;  // the sign says which way the ball is moving
+    float beyond; // d: how far the box lies past the edge
+    bool caught;
+};
+
+class ShrinkTest : public StepBallsTest, public ::testing::WithParamInterface<ShrinkCase> {};
+
+TEST_P(ShrinkTest, BallIsCaughtExactlyWhenItShould) {
+    const ShrinkCase& c = GetParam();
+    if (c.vertical) {
+        Place(9, 4000, 10650 - 495 + c.beyond, 0, c.speed);
+    } else {
+        Place(9, 9780 - 1215 + c.beyond, 5000, c.speed, 0);
+    }
+    std::int64_t total = 0;
+    for (int tick = 0; tick < 10; ++tick) {
+        const std::int64_t added = Tick();
+        total += added;
+        if (c.caught) {
+            EXPECT_EQ(added, 1) << "tick " << tick;
+        }
+    }
+    if (!c.caught) {
+        EXPECT_LE(total, 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shrink, ShrinkTest,
+    ::testing::Values(ShrinkCase{"RightMovingAwayAnyOvershoot", false, -5, 0.5F, true},
+                      ShrinkCase{"RightMovingOutBeyondStep", false, 5, 6, true},
+                      ShrinkCase{"RightMovingOutWithinStep", false, 5, 5, false},
+                      ShrinkCase{"BottomMovingUpAtStep", true, -5, 5, true},
+                      ShrinkCase{"BottomMovingUpWithinStep", true, -5, 4, false},
+                      ShrinkCase{"BottomMovingDownAtTwoSteps", true, 5, 10, true},
+                      ShrinkCase{"BottomMovingDownWithinTwoSteps", true, 5, 9, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A long run with the program's own generator: every reversal is counted,
+// captioned and, for ball 0, heard; steps keep their size; balls stay near
+// the interior.
+TEST(StepBallsRunTest, ThousandsOfTicksKeepCountCaptionAndBeepsInStep) {
+    class GeneratedHost final : public HostServices {
+    public:
+        float SecondsSinceMidnight() override { return 3600.25F; }
+        void SeedRandom(float seed) override { generator.Seed(seed); }
+        float NextRandom() override { return generator.Next(); }
+        std::string FormatNumber(std::int64_t value, std::string_view pattern) override {
+            return FormatByPattern(value, pattern, ",");
+        }
+        void SoundBeep() override { ++beeps; }
+        void UnloadWindow() override {}
+        RandomGenerator generator;
+        std::int64_t beeps = 0;
+    } host;
+    FixedInterior interior;
+    Scene scene(DesignedLayout, interior);
+    StartScene(scene, host);
+
+    std::array<float, BallCount> sizeX{};
+    std::array<float, BallCount> sizeY{};
+    for (int i = 0; i < BallCount; ++i) {
+        sizeX[static_cast<std::size_t>(i)] = scene.SpeedX(i);
+        sizeY[static_cast<std::size_t>(i)] = scene.SpeedY(i);
+    }
+    std::int64_t reversals = 0;
+    std::int64_t ballZeroReversals = 0;
+    for (int tick = 0; tick < 5000; ++tick) {
+        std::array<float, BallCount> beforeX{};
+        std::array<float, BallCount> beforeY{};
+        for (int i = 0; i < BallCount; ++i) {
+            beforeX[static_cast<std::size_t>(i)] = scene.SpeedX(i);
+            beforeY[static_cast<std::size_t>(i)] = scene.SpeedY(i);
+        }
+        StepBalls(scene, host);
+        for (int i = 0; i < BallCount; ++i) {
+            const auto slot = static_cast<std::size_t>(i);
+            const int flips = (scene.SpeedX(i) != beforeX[slot] ? 1 : 0) +
+                              (scene.SpeedY(i) != beforeY[slot] ? 1 : 0);
+            reversals += flips;
+            if (i == 0) {
+                ballZeroReversals += flips;
+            }
+            ASSERT_EQ(std::fabs(scene.SpeedX(i)), sizeX[slot]);
+            ASSERT_EQ(std::fabs(scene.SpeedY(i)), sizeY[slot]);
+            const Ball& ball = scene.Shape1(i);
+            ASSERT_GE(ball.Left, -sizeX[slot]) << i;
+            ASSERT_LE(ball.Left + ball.Width, 9780 + sizeX[slot]) << i;
+            ASSERT_GE(ball.Top, 0) << i;
+            ASSERT_LT(ball.Top + ball.Height, 10650) << i;
+        }
+    }
+    EXPECT_EQ(scene.BounceCount(), reversals);
+    EXPECT_EQ(host.beeps, ballZeroReversals);
+    EXPECT_GT(ballZeroReversals, 0);
+    EXPECT_EQ(scene.Label(LabelId::Label2).Caption,
+              FormatByPattern(scene.BounceCount(), "#,###", ","));
+}
+
+}  // namespace
+}  // namespace bumblorbs

@@ -1,0 +1,52 @@
+# Shared set-up of run.sh and test.sh: installs the Debian packages that are
+# missing, then configures and builds incrementally. Sourced, not run.
+
+BUMBLORBS_RUNTIME_PACKAGES=(
+  cmake g++ make pkg-config
+  libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev
+  fonts-ipafont-gothic
+)
+BUMBLORBS_TEST_PACKAGES=(
+  libgtest-dev libbenchmark-dev
+  xvfb xdotool x11-apps x11-xserver-utils openbox fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev file
+  cppcheck clang-tidy
+)
+
+bumblorbs_install_missing() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$package")
+    fi
+  done
+  if [ "${#missing[@]}" -eq 0 ]; then
+    return 0
+  fi
+  echo "Installing Debian packages: ${missing[*]}"
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "These packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+      return 1
+    fi
+    sudo=(sudo)
+  fi
+  "${sudo[@]}" apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# bumblorbs_build DIR [cmake --build options...]: configuring again is cheap
+# and picks up test libraries installed since the last time.
+bumblorbs_build() {
+  local dir="$1"
+  shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE="${BUMBLORBS_BUILD_TYPE:-RelWithDebInfo}" \
+    ${BUMBLORBS_CMAKE_OPTIONS:-} >"$dir.configure.log" 2>&1 || {
+    cat "$dir.configure.log" >&2
+    return 1
+  }
+  cmake --build "$dir" -j "$(nproc)" "$@"
+}
