@@ -2,6 +2,7 @@
 
 #include "host/ball_sprite.h"
 #include "host/host_fault.h"
+#include "host/surface_ops.h"
 
 namespace bumblorbs {
 namespace {
@@ -10,25 +11,6 @@ SDL_Rect Union(const SDL_Rect& a, const SDL_Rect& b) {
     SDL_Rect both;
     SDL_UnionRect(&a, &b, &both);
     return both;
-}
-
-// Folds overlapping rectangles together so no pixel is painted or sent to
-// the window twice.
-void MergeOverlapping(std::vector<SDL_Rect>& rects) {
-    bool merged = true;
-    while (merged) {
-        merged = false;
-        for (std::size_t i = 0; i < rects.size() && !merged; ++i) {
-            for (std::size_t j = i + 1; j < rects.size(); ++j) {
-                if (SDL_HasIntersection(&rects[i], &rects[j]) == SDL_TRUE) {
-                    rects[i] = Union(rects[i], rects[j]);
-                    rects.erase(rects.begin() + static_cast<std::ptrdiff_t>(j));
-                    merged = true;
-                    break;
-                }
-            }
-        }
-    }
 }
 
 Uint32 MapColour(const SDL_Surface* target, Colour colour) {
@@ -47,16 +29,14 @@ SDL_Rect ScenePainter::CirclePixels(const TwipRect& box) const {
     return {mapping_.ToPixels(circle.Left), mapping_.ToPixels(circle.Top), diameter, diameter};
 }
 
-SDL_Surface* ScenePainter::SpriteOf(const Ball& ball) {
-    Sprite& sprite = sprites_[static_cast<std::size_t>(ball.Index)];
+const BallSprite& ScenePainter::SpriteOf(const Ball& ball) {
+    std::optional<BallSprite>& sprite = sprites_[static_cast<std::size_t>(ball.Index)];
     const int diameter = mapping_.ToPixels(CircleOf(ball.Box()).Width);
-    if (!sprite.Image || sprite.Fill != ball.BackColor || sprite.Border != ball.BorderColor ||
-        sprite.Image->w != diameter) {
-        sprite.Image = DrawBallSprite(diameter, ball.BackColor, ball.BorderColor);
-        sprite.Fill = ball.BackColor;
-        sprite.Border = ball.BorderColor;
+    if (!sprite || sprite->Fill() != ball.BackColor || sprite->Border() != ball.BorderColor ||
+        sprite->Diameter() != diameter) {
+        sprite.emplace(diameter, ball.BackColor, ball.BorderColor);
     }
-    return sprite.Image.get();
+    return *sprite;
 }
 
 std::vector<SDL_Rect> ScenePainter::DamagedRects(const SDL_Surface* target, const Scene& scene,
@@ -69,8 +49,7 @@ std::vector<SDL_Rect> ScenePainter::DamagedRects(const SDL_Surface* target, cons
     for (int i = 0; i < BallCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         if (damage.Balls.test(slot)) {
-            rects.push_back(Union(CirclePixels(damage.FormerBoxes[slot]),
-                                  CirclePixels(scene.Shape1(i).Box())));
+            rects.push_back(Union(CirclePixels(damage.FormerBoxes[slot]), circles_[slot]));
         }
     }
     if (damage.Label1) {
@@ -86,11 +65,16 @@ std::vector<SDL_Rect> ScenePainter::DamagedRects(const SDL_Surface* target, cons
             visible.push_back(clipped);
         }
     }
-    MergeOverlapping(visible);
+    // Overlapping rectangles are left apart: each is painted whole, so the
+    // overlap is merely painted twice, where folding them into one bounding
+    // box would repaint all the empty space between a cluster of balls.
     return visible;
 }
 
 std::vector<SDL_Rect> ScenePainter::Paint(SDL_Surface* target, Scene& scene, const Damage& damage) {
+    for (int i = 0; i < BallCount; ++i) {
+        circles_[static_cast<std::size_t>(i)] = CirclePixels(scene.Shape1(i).Box());
+    }
     std::vector<SDL_Rect> rects = DamagedRects(target, scene, damage);
     for (const SDL_Rect& area : rects) {
         PaintRect(target, scene, area);
@@ -101,15 +85,11 @@ std::vector<SDL_Rect> ScenePainter::Paint(SDL_Surface* target, Scene& scene, con
 
 void ScenePainter::PaintRect(SDL_Surface* target, Scene& scene, const SDL_Rect& area) {
     SDL_SetClipRect(target, &area);
-    if (SDL_FillRect(target, &area, MapColour(target, scene.BackColor())) != 0) {
-        ThrowSdlFault("SDL_FillRect");
-    }
+    FillArea(target, area, MapColour(target, scene.BackColor()));
     for (int i = 0; i < BallCount; ++i) {
-        const Ball& ball = scene.Shape1(i);
-        SDL_Rect where = CirclePixels(ball.Box());
-        if (SDL_HasIntersection(&where, &area) == SDL_TRUE &&
-            SDL_BlitSurface(SpriteOf(ball), nullptr, target, &where) != 0) {
-            ThrowSdlFault("SDL_BlitSurface");
+        const SDL_Rect& where = circles_[static_cast<std::size_t>(i)];
+        if (SDL_HasIntersection(&where, &area) == SDL_TRUE) {
+            SpriteOf(scene.Shape1(i)).Draw(target, where.x, where.y);
         }
     }
     PaintLabel(target, scene, LabelId::Label1, area);

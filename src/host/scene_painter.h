@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
+#include "host/ball_sprite.h"
 #include "host/label_text.h"
 #include "host/pixel_mapping.h"
 #include "host/sdl_handles.h"
@@ -22,14 +24,8 @@ public:
     std::vector<SDL_Rect> Paint(SDL_Surface* target, Scene& scene, const Damage& damage);
 
 private:
-    struct Sprite {
-        SurfaceHandle Image;
-        Colour Fill = 0;
-        Colour Border = 0;
-    };
-
     SDL_Rect CirclePixels(const TwipRect& box) const;
-    SDL_Surface* SpriteOf(const Ball& ball);
+    const BallSprite& SpriteOf(const Ball& ball);
     std::vector<SDL_Rect> DamagedRects(const SDL_Surface* target, const Scene& scene,
                                        const Damage& damage) const;
     void PaintRect(SDL_Surface* target, Scene& scene, const SDL_Rect& area);
@@ -37,7 +33,9 @@ private:
 
     const PixelMapping& mapping_;
     LabelText& labels_;
-    std::array<Sprite, BallCount> sprites_;
+    std::array<std::optional<BallSprite>, BallCount> sprites_;
+    // Where each ball's circle stands, in pixels, for the paint under way.
+    std::array<SDL_Rect, BallCount> circles_{};
 };
 
 }  // namespace bumblorbs

@@ -1,0 +1,70 @@
+# Helpers for the end-to-end tests: each test runs the real program on its
+# own Xvfb and looks at it with real X tools. Sourced by the tests.
+# Needs BUMBLORBS (the program) and XINSPECT (the pixel reader).
+set -euo pipefail
+
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/xvfb.sh"
+
+WORK="$(mktemp -d)"
+APP_PID=""
+APP_LOG="$WORK/app.log"
+
+cleanup() {
+  if [ -n "$APP_PID" ]; then
+    kill -9 "$APP_PID" 2>/dev/null || true
+  fi
+  bumblorbs_stop_xvfb
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -s "$APP_LOG" ]; then
+    echo "--- the program's stderr:" >&2
+    cat "$APP_LOG" >&2
+  fi
+  exit 1
+}
+
+pass() { echo "ok: $*"; }
+
+# start_app [env assignments...]: starts the program in the background.
+start_app() {
+  env "$@" "$BUMBLORBS" >"$APP_LOG" 2>&1 &
+  APP_PID=$!
+}
+
+# wait_window: prints the program's window id once it is shown.
+wait_window() {
+  local id
+  id="$(timeout 10 xdotool search --sync --onlyvisible --name '^Bumblorbs$' | head -n 1)" ||
+    fail "no window named Bumblorbs appeared"
+  echo "$id"
+}
+
+# wait_exit SECONDS: waits for the program to end and puts its exit status
+# in EXIT_STATUS. Not in a subshell: only this shell can reap the program.
+wait_exit() {
+  local deadline=$((SECONDS + $1))
+  while kill -0 "$APP_PID" 2>/dev/null; do
+    if [ "$SECONDS" -ge "$deadline" ]; then
+      fail "the program did not end within $1 s"
+    fi
+    sleep 0.05
+  done
+  EXIT_STATUS=0
+  wait "$APP_PID" || EXIT_STATUS=$?
+  APP_PID=""
+}
+
+alive() { kill -0 "$APP_PID" 2>/dev/null; }
+
+screen_hash() { xwd -root -silent | md5sum | cut -d' ' -f1; }
+
+# count_colour X Y W H RRGGBB
+count_colour() { "$XINSPECT" count "$@"; }
+dominant() { "$XINSPECT" dominant; }
+
+# release BUTTON X Y: a click whose release lands at X,Y.
+release() { xdotool mousemove "$2" "$3" click "$1"; }

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# The window covers the screen, carries name and icon, shows the designed
+# scene, and a close request ends the program with status 0.
+source "$(dirname "$0")/lib.sh"
+
+bumblorbs_start_xvfb 800x600
+start_app
+window="$(wait_window)"
+
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$X" -eq 0 ] && [ "$Y" -eq 0 ] && [ "$WIDTH" -eq 800 ] && [ "$HEIGHT" -eq 600 ] ||
+  fail "window at ${X},${Y} ${WIDTH}x${HEIGHT}, expected the whole 800x600 screen"
+pass "covers the screen"
+
+"$XINSPECT" icon "$window" | grep -qx '48x48' || fail "no 48x48 icon"
+pass "has its icon"
+
+sleep 0.5
+# Label1's box is 16,16 425x33 pixels at 96 dpi: white text there.
+[ "$(count_colour 16 16 425 33 FFFFFF)" -gt 200 ] || fail "no white instruction text"
+# Ball 0 is the only ball that keeps a fill of pure red.
+[ "$(count_colour 0 0 800 600 FF0000)" -gt 300 ] || fail "ball 0 is not on screen"
+[ "$(dominant)" = 000000 ] || fail "the background is not black"
+pass "shows the designed scene"
+
+"$XINSPECT" close "$window"
+wait_exit 5
+[ "$EXIT_STATUS" -eq 0 ] || fail "close request ended with status $EXIT_STATUS"
+pass "close request ends with status 0"

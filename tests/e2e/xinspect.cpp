@@ -1,0 +1,132 @@
+// Reads what an X server shows, for the end-to-end tests:
+//   xinspect count X Y W H RRGGBB   pixels of that colour in the area
+//   xinspect dominant               the colour covering most of the screen
+//   xinspect icon WINDOW            the sizes in the window's _NET_WM_ICON
+//   xinspect close WINDOW           asks the window to close, as a manager does
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+namespace {
+
+int Fail(const char* message) {
+    std::fprintf(stderr, "xinspect: %s\n", message);
+    return 2;
+}
+
+unsigned long Rgb(XImage* image, int x, int y) { return XGetPixel(image, x, y) & 0xFFFFFFUL; }
+
+XImage* Grab(Display* display, int x, int y, int width, int height) {
+    return XGetImage(display, DefaultRootWindow(display), x, y, static_cast<unsigned>(width),
+                     static_cast<unsigned>(height), AllPlanes, ZPixmap);
+}
+
+int Count(Display* display, char** argv) {
+    const int x = std::atoi(argv[0]);
+    const int y = std::atoi(argv[1]);
+    const int width = std::atoi(argv[2]);
+    const int height = std::atoi(argv[3]);
+    const unsigned long wanted = std::strtoul(argv[4], nullptr, 16);
+    XImage* image = Grab(display, x, y, width, height);
+    if (image == nullptr) {
+        return Fail("cannot read the screen");
+    }
+    long count = 0;
+    for (int j = 0; j < height; ++j) {
+        for (int i = 0; i < width; ++i) {
+            count += Rgb(image, i, j) == wanted ? 1 : 0;
+        }
+    }
+    XDestroyImage(image);
+    std::printf("%ld\n", count);
+    return 0;
+}
+
+int Dominant(Display* display) {
+    const int width = DisplayWidth(display, DefaultScreen(display));
+    const int height = DisplayHeight(display, DefaultScreen(display));
+    XImage* image = Grab(display, 0, 0, width, height);
+    if (image == nullptr) {
+        return Fail("cannot read the screen");
+    }
+    std::map<unsigned long, long> counts;
+    for (int j = 0; j < height; j += 2) {
+        for (int i = 0; i < width; i += 2) {
+            ++counts[Rgb(image, i, j)];
+        }
+    }
+    XDestroyImage(image);
+    auto best = counts.begin();
+    for (auto it = counts.begin(); it != counts.end(); ++it) {
+        best = it->second > best->second ? it : best;
+    }
+    std::printf("%06lX\n", best->first);
+    return 0;
+}
+
+int Icon(Display* display, Window window) {
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const Atom icon = XInternAtom(display, "_NET_WM_ICON", False);
+    if (XGetWindowProperty(display, window, icon, 0, 1 << 20, False, XA_CARDINAL, &type, &format,
+                           &items, &after, &data) != Success ||
+        data == nullptr) {
+        return Fail("the window has no icon");
+    }
+    const auto* values = reinterpret_cast<const long*>(data);
+    for (unsigned long at = 0; at + 1 < items;) {
+        std::printf("%ldx%ld\n", values[at], values[at + 1]);
+        at += 2 + static_cast<unsigned long>(values[at] * values[at + 1]);
+    }
+    XFree(data);
+    return 0;
+}
+
+int Close(Display* display, Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        return Fail("usage: xinspect count|dominant|icon|close ...");
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        return Fail("cannot open the display");
+    }
+    const std::string command = argv[1];
+    int status = 2;
+    if (command == "count" && argc == 7) {
+        status = Count(display, argv + 2);
+    } else if (command == "dominant" && argc == 2) {
+        status = Dominant(display);
+    } else if (command == "icon" && argc == 3) {
+        status = Icon(display, std::strtoul(argv[2], nullptr, 0));
+    } else if (command == "close" && argc == 3) {
+        status = Close(display, std::strtoul(argv[2], nullptr, 0));
+    } else {
+        status = Fail("unknown command or wrong arguments");
+    }
+    XCloseDisplay(display);
+    return status;
+}
