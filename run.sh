@@ -5,5 +5,6 @@ cd "$(dirname "$0")"
 source tools/prepare.sh
 
 bumblorbs_install_missing "${BUMBLORBS_RUNTIME_PACKAGES[@]}"
-bumblorbs_build build --target bumblorbs >/dev/null
+bumblorbs_configure build
+bumblorbs_compile build --target bumblorbs >/dev/null
 exec ./build/bumblorbs

@@ -7,7 +7,23 @@ cd "$(dirname "$0")"
 source tools/prepare.sh
 
 bumblorbs_install_missing "${BUMBLORBS_RUNTIME_PACKAGES[@]}" "${BUMBLORBS_TEST_PACKAGES[@]}"
-bumblorbs_build build
+bumblorbs_configure build
+bumblorbs_compile build
+
+# Everything that needs no X server runs again under AddressSanitizer and
+# UndefinedBehaviorSanitizer; any report fails the run.
+bumblorbs_configure build-sanitize -DBUMBLORBS_BENCHMARKS=OFF \
+  "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+bumblorbs_compile build-sanitize
+echo "Tests without an X server, under AddressSanitizer and UndefinedBehaviorSanitizer:"
+if ! ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
+  UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-sanitize -LE 'e2e|static|install' -j "$(nproc)" --output-on-failure \
+  >build-sanitize/ctest.log 2>&1; then
+  cat build-sanitize/ctest.log
+  exit 1
+fi
+grep 'tests passed' build-sanitize/ctest.log
 
 source tools/xvfb.sh
 trap bumblorbs_stop_xvfb EXIT
@@ -15,4 +31,5 @@ if [ -z "${DISPLAY:-}" ]; then
   bumblorbs_start_xvfb 1280x800
 fi
 
+echo "Every test:"
 ctest --test-dir build --output-on-failure -j "$(nproc)"

@@ -95,6 +95,10 @@ void Run(const SimArguments& args) {
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && args[0] == "--help") {
+        std::fputs(bumblorbs::SimUsage, stdout);
+        return 0;
+    }
     std::string problem;
     const auto parsed = bumblorbs::ParseSimArguments(args, problem);
     if (!parsed) {

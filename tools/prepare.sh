@@ -8,7 +8,7 @@ BUMBLORBS_RUNTIME_PACKAGES=(
 )
 BUMBLORBS_TEST_PACKAGES=(
   libgtest-dev libbenchmark-dev
-  xvfb xdotool x11-apps x11-xserver-utils openbox fonts-dejavu-core
+  xvfb xdotool x11-apps x11-utils x11-xserver-utils openbox fonts-dejavu-core man-db
   desktop-file-utils appstream dpkg-dev file
   cppcheck clang-tidy
 )
@@ -38,15 +38,20 @@ bumblorbs_install_missing() {
     apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# bumblorbs_build DIR [cmake --build options...]: configuring again is cheap
-# and picks up test libraries installed since the last time.
-bumblorbs_build() {
+# bumblorbs_configure DIR [cmake options...]: configuring again is cheap and
+# picks up test libraries installed since the last time.
+bumblorbs_configure() {
   local dir="$1"
   shift
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE="${BUMBLORBS_BUILD_TYPE:-RelWithDebInfo}" \
-    ${BUMBLORBS_CMAKE_OPTIONS:-} >"$dir.configure.log" 2>&1 || {
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$dir.configure.log" 2>&1 || {
     cat "$dir.configure.log" >&2
     return 1
   }
+}
+
+# bumblorbs_compile DIR [cmake --build options...]
+bumblorbs_compile() {
+  local dir="$1"
+  shift
   cmake --build "$dir" -j "$(nproc)" "$@"
 }

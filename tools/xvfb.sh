@@ -7,7 +7,8 @@ bumblorbs_start_xvfb() {
   shift
   local number_file
   number_file="$(mktemp)"
-  Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp "$@" 3>"$number_file" \
+  # -noreset keeps root properties such as xrdb settings when clients leave.
+  Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset "$@" 3>"$number_file" \
     >/dev/null 2>&1 &
   XVFB_PID=$!
   local tries=0

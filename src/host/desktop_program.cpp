@@ -21,6 +21,7 @@
 #include "host/pixel_mapping.h"
 #include "host/scene_painter.h"
 #include "host/sdl_handles.h"
+#include "host/show_watchdog.h"
 #include "host/tick_schedule.h"
 #include "host/video_session.h"
 #include "host/window_icon.h"
@@ -106,7 +107,10 @@ public:
 
     void Run() {
         StartScene(scene_, services_);
-        SDL_ShowWindow(window_);
+        {
+            const ShowWatchdog watchdog(std::chrono::seconds(10));
+            SDL_ShowWindow(window_);
+        }
         while (!services_.Unloaded()) {
             WaitForEvents();
             if (!services_.Unloaded()) {

@@ -2,6 +2,7 @@
 
 #include <SDL_surface.h>
 
+#include <cstddef>
 #include <cstdint>
 
 namespace bumblorbs {
@@ -13,7 +14,7 @@ bool HasWordPixels(const SDL_Surface* surface);
 
 inline std::uint32_t* PixelRow(SDL_Surface* surface, int y) {
     return reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) +
-                                            y * surface->pitch);
+                                            static_cast<std::ptrdiff_t>(y) * surface->pitch);
 }
 
 // Fills `area` (already inside the surface) with a mapped colour. For word

@@ -37,23 +37,27 @@ ArgbImage DecodeXpm(std::span<const char* const> lines) {
     int colours = 0;
     int charsPerPixel = 0;
     if (std::sscanf(lines[0], "%d %d %d %d", &width, &height, &colours, &charsPerPixel) != 4 ||
-        width <= 0 || height <= 0 || colours <= 0 || charsPerPixel <= 0 ||
-        lines.size() != static_cast<std::size_t>(1 + colours + height)) {
-        throw std::invalid_argument("XPM header does not match the image");
+        width <= 0 || height <= 0 || colours <= 0 || charsPerPixel <= 0) {
+        throw std::invalid_argument("XPM header is not four positive numbers");
     }
     const auto cpp = static_cast<std::size_t>(charsPerPixel);
+    const auto colourLines = static_cast<std::size_t>(colours);
+    const auto rows = static_cast<std::size_t>(height);
+    if (lines.size() != 1 + colourLines + rows) {
+        throw std::invalid_argument("XPM header does not match the image");
+    }
     std::map<std::string, std::uint32_t, std::less<>> palette;
-    for (int i = 0; i < colours; ++i) {
-        const std::string_view line = lines[static_cast<std::size_t>(1 + i)];
+    for (std::size_t i = 0; i < colourLines; ++i) {
+        const std::string_view line = lines[1 + i];
         if (line.size() < cpp) {
             throw std::invalid_argument("XPM colour line is too short");
         }
         palette.emplace(std::string(line.substr(0, cpp)), ParseColour(line.substr(cpp)));
     }
     ArgbImage image{width, height, {}};
-    image.Pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    for (int y = 0; y < height; ++y) {
-        const std::string_view row = lines[static_cast<std::size_t>(1 + colours + y)];
+    image.Pixels.reserve(static_cast<std::size_t>(width) * rows);
+    for (std::size_t y = 0; y < rows; ++y) {
+        const std::string_view row = lines[1 + colourLines + y];
         if (row.size() != cpp * static_cast<std::size_t>(width)) {
             throw std::invalid_argument("XPM row " + std::to_string(y) + " has the wrong width");
         }

@@ -39,7 +39,7 @@ start_app() {
 wait_window() {
   local id
   id="$(timeout 10 xdotool search --sync --onlyvisible --name '^Bumblorbs$' | head -n 1)" ||
-    fail "no window named Bumblorbs appeared"
+    fail "no window named Bumblorbs appeared (program $(alive && echo running || echo ended))"
   echo "$id"
 }
 

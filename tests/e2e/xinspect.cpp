@@ -1,6 +1,9 @@
 // Reads what an X server shows, for the end-to-end tests:
 //   xinspect count X Y W H RRGGBB   pixels of that colour in the area
 //   xinspect dominant               the colour covering most of the screen
+//   xinspect rows X Y W H RRGGBB    how many rows of the area hold that colour
+//   xinspect widest                 the longest horizontal run of one colour
+//                                   other than the dominant one
 //   xinspect icon WINDOW            the sizes in the window's _NET_WM_ICON
 //   xinspect close WINDOW           asks the window to close, as a manager does
 
@@ -48,25 +51,84 @@ int Count(Display* display, char** argv) {
     return 0;
 }
 
-int Dominant(Display* display) {
-    const int width = DisplayWidth(display, DefaultScreen(display));
-    const int height = DisplayHeight(display, DefaultScreen(display));
-    XImage* image = Grab(display, 0, 0, width, height);
+int Rows(Display* display, char** argv) {
+    const int x = std::atoi(argv[0]);
+    const int y = std::atoi(argv[1]);
+    const int width = std::atoi(argv[2]);
+    const int height = std::atoi(argv[3]);
+    const unsigned long wanted = std::strtoul(argv[4], nullptr, 16);
+    XImage* image = Grab(display, x, y, width, height);
     if (image == nullptr) {
         return Fail("cannot read the screen");
     }
+    int rows = 0;
+    for (int j = 0; j < height; ++j) {
+        bool found = false;
+        for (int i = 0; i < width && !found; ++i) {
+            found = Rgb(image, i, j) == wanted;
+        }
+        rows += found ? 1 : 0;
+    }
+    XDestroyImage(image);
+    std::printf("%d\n", rows);
+    return 0;
+}
+
+XImage* GrabScreen(Display* display, int& width, int& height) {
+    width = DisplayWidth(display, DefaultScreen(display));
+    height = DisplayHeight(display, DefaultScreen(display));
+    return Grab(display, 0, 0, width, height);
+}
+
+unsigned long DominantOf(XImage* image, int width, int height) {
     std::map<unsigned long, long> counts;
     for (int j = 0; j < height; j += 2) {
         for (int i = 0; i < width; i += 2) {
             ++counts[Rgb(image, i, j)];
         }
     }
-    XDestroyImage(image);
     auto best = counts.begin();
     for (auto it = counts.begin(); it != counts.end(); ++it) {
         best = it->second > best->second ? it : best;
     }
-    std::printf("%06lX\n", best->first);
+    return best->first;
+}
+
+int Dominant(Display* display) {
+    int width = 0;
+    int height = 0;
+    XImage* image = GrabScreen(display, width, height);
+    if (image == nullptr) {
+        return Fail("cannot read the screen");
+    }
+    std::printf("%06lX\n", DominantOf(image, width, height));
+    XDestroyImage(image);
+    return 0;
+}
+
+int Widest(Display* display) {
+    int width = 0;
+    int height = 0;
+    XImage* image = GrabScreen(display, width, height);
+    if (image == nullptr) {
+        return Fail("cannot read the screen");
+    }
+    const unsigned long background = DominantOf(image, width, height);
+    int widest = 0;
+    for (int j = 0; j < height; ++j) {
+        int run = 0;
+        unsigned long previous = background;
+        for (int i = 0; i < width; ++i) {
+            const unsigned long pixel = Rgb(image, i, j);
+            run = pixel == previous ? run + 1 : 1;
+            previous = pixel;
+            if (pixel != background && run > widest) {
+                widest = run;
+            }
+        }
+    }
+    XDestroyImage(image);
+    std::printf("%d\n", widest);
     return 0;
 }
 
@@ -118,6 +180,10 @@ int main(int argc, char** argv) {
     int status = 2;
     if (command == "count" && argc == 7) {
         status = Count(display, argv + 2);
+    } else if (command == "rows" && argc == 7) {
+        status = Rows(display, argv + 2);
+    } else if (command == "widest" && argc == 2) {
+        status = Widest(display);
     } else if (command == "dominant" && argc == 2) {
         status = Dominant(display);
     } else if (command == "icon" && argc == 3) {

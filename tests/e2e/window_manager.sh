@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Under a real window manager the window is full-screen, minimising pauses
+# the balls (no beeps) and restoring resumes them, and the manager's close
+# command ends the program with status 0.
+source "$(dirname "$0")/lib.sh"
+
+bumblorbs_start_xvfb 320x240
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm 2>/dev/null || true; cleanup' EXIT
+timeout 10 bash -c 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do sleep 0.1; done' ||
+  fail "openbox did not start"
+# openbox announces itself a moment before it handles new windows.
+sleep 1
+
+# Ball 0 starts below the bottom of so small a screen: it beeps every tick.
+audio="$WORK/audio.raw"
+start_app SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio"
+window="$(wait_window)"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH" -eq 320 ] && [ "$HEIGHT" -eq 240 ] || fail "window is ${WIDTH}x${HEIGHT} under openbox"
+pass "full-screen under openbox"
+
+xdotool windowminimize --sync "$window"
+sleep 0.5
+from=$(stat -c %s "$audio")
+sleep 1.5
+to=$(stat -c %s "$audio")
+[ $((to - from)) -gt 10000 ] || fail "the sound device stopped while minimised"
+[ "$(tail -c +"$((from + 1))" "$audio" | head -c "$((to - from))" | tr -d '\0' | wc -c)" -eq 0 ] ||
+  fail "beeps while minimised"
+pass "minimised: no beeps"
+
+xdotool windowactivate --sync "$window"
+before="$(screen_hash)"
+sleep 0.5
+[ "$(screen_hash)" != "$before" ] || fail "the balls did not resume"
+pass "restored: the balls move again"
+
+xdotool key --window "$window" alt+F4
+wait_exit 5
+[ "$EXIT_STATUS" -eq 0 ] || fail "the manager's close ended with status $EXIT_STATUS"
+pass "the manager's close ends the program with status 0"
