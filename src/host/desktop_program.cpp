@@ -22,6 +22,7 @@
 #include "host/scene_painter.h"
 #include "host/sdl_handles.h"
 #include "host/show_watchdog.h"
+#include "host/tick_report.h"
 #include "host/tick_schedule.h"
 #include "host/video_session.h"
 #include "host/window_icon.h"
@@ -147,8 +148,12 @@ private:
     }
 
     void Tick() {
-        if (!minimised_ && schedule_.TakeDue(NowNs())) {
+        const std::int64_t now = NowNs();
+        if (!minimised_ && schedule_.TakeDue(now)) {
             StepBalls(scene_, services_);
+            if constexpr (ReportTicks) {
+                tickReport_.Ticked(now, scene_.BounceCount());
+            }
         }
     }
 
@@ -216,6 +221,7 @@ private:
     LabelText labels_;
     ScenePainter painter_;
     TickSchedule schedule_;
+    TickReport tickReport_{30'000'000'000};
     bool minimised_ = false;
 };
 
