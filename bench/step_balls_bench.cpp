@@ -2,52 +2,27 @@
 // repaint of what they changed.
 //   build/bench/bench_step_balls
 
-#include <benchmark/benchmark.h>
-
 #include <SDL.h>
+#include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <optional>
 
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
+#include "host/headless_services.h"
 #include "host/label_text.h"
-#include "host/number_format.h"
-#include "host/random_generator.h"
 #include "host/scene_painter.h"
 #include "host/video_session.h"
+#include "scene/fixed_interior.h"
 
 namespace bumblorbs {
 namespace {
 
-class BenchServices final : public HostServices {
-public:
-    float SecondsSinceMidnight() override { return 43200; }
-    void SeedRandom(float seed) override { generator_.Seed(seed); }
-    float NextRandom() override { return generator_.Next(); }
-    std::string FormatNumber(std::int64_t value, std::string_view pattern) override {
-        return FormatByPattern(value, pattern, ",");
-    }
-    void SoundBeep() override {}
-    void UnloadWindow() override {}
-
-private:
-    RandomGenerator generator_;
-};
-
-class ScreenInterior final : public Interior {
-public:
-    explicit ScreenInterior(TwipSize size) : size_(size) {}
-    TwipSize Size() const override { return size_; }
-
-private:
-    TwipSize size_;
-};
-
 void StepBallsOnly(benchmark::State& state) {
-    ScreenInterior interior({1920 * 15, 1080 * 15});
+    FixedInterior interior({1920 * 15, 1080 * 15});
     Scene scene(DesignedLayout, interior);
-    BenchServices services;
+    HeadlessServices services(43200);
     StartScene(scene, services);
     for (auto _ : state) {
         StepBalls(scene, services);
@@ -65,9 +40,9 @@ void StepAndRepaint(benchmark::State& state) {
     const auto height = static_cast<int>(state.range(1));
     VideoSession video;
     WindowHandle window(SDL_CreateWindow("bench", 0, 0, width, height, SDL_WINDOW_HIDDEN));
-    ScreenInterior interior({static_cast<Twips>(width) * 15, static_cast<Twips>(height) * 15});
+    FixedInterior interior({static_cast<Twips>(width) * 15, static_cast<Twips>(height) * 15});
     Scene scene(DesignedLayout, interior);
-    BenchServices services;
+    HeadlessServices services(43200);
     StartScene(scene, services);
     const PixelMapping mapping(15);
     LabelText labels(scene, mapping, "0123456789,");

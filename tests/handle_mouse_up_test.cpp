@@ -1,12 +1,13 @@
+#include "behaviour/handle_mouse_up.h"
+
 #include <gtest/gtest.h>
 
-#include "behaviour/handle_mouse_up.h"
+#include "scene/fixed_interior.h"
 #include "scripted_host.h"
 
 namespace bumblorbs {
 namespace {
 
-using testing::FixedInterior;
 using testing::ScriptedHost;
 
 class HandleMouseUpTest : public ::testing::Test {

@@ -5,15 +5,14 @@
 #include <cstdlib>
 #include <set>
 
+#include "bumblorbs-16.xpm"
+#include "bumblorbs-32.xpm"
+#include "bumblorbs-48.xpm"
 #include "host/ding.h"
 #include "host/number_format.h"
 #include "host/random_generator.h"
 #include "host/tick_schedule.h"
 #include "host/xpm_image.h"
-
-#include "bumblorbs-16.xpm"
-#include "bumblorbs-32.xpm"
-#include "bumblorbs-48.xpm"
 
 namespace bumblorbs {
 namespace {
@@ -157,9 +156,10 @@ TEST(DecodeXpmTest, RejectsMalformedImages) {
 }
 
 TEST(DecodeXpmTest, ShippedIconsAreSixteenColoursWithATransparentCorner) {
-    for (const auto& [lines, size] : {std::pair{std::span<const char* const>(bumblorbs_16_xpm), 16},
-                                      std::pair{std::span<const char* const>(bumblorbs_32_xpm), 32},
-                                      std::pair{std::span<const char* const>(bumblorbs_48_xpm), 48}}) {
+    for (const auto& [lines, size] :
+         {std::pair{std::span<const char* const>(bumblorbs_16_xpm), 16},
+          std::pair{std::span<const char* const>(bumblorbs_32_xpm), 32},
+          std::pair{std::span<const char* const>(bumblorbs_48_xpm), 48}}) {
         const ArgbImage icon = DecodeXpm(lines);
         EXPECT_EQ(icon.Width, size);
         EXPECT_EQ(icon.Height, size);

@@ -1,9 +1,8 @@
 // Paints the scene in-process through SDL's offscreen video driver and reads
 // the pixels back: no X server needed.
 
-#include <gtest/gtest.h>
-
 #include <SDL.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <optional>
@@ -12,12 +11,11 @@
 #include "host/pixel_mapping.h"
 #include "host/scene_painter.h"
 #include "host/video_session.h"
+#include "scene/fixed_interior.h"
 #include "scripted_host.h"
 
 namespace bumblorbs {
 namespace {
-
-using testing::FixedInterior;
 
 class RenderTest : public ::testing::TestWithParam<float> {
 protected:
@@ -29,7 +27,8 @@ protected:
 
     RenderTest()
         : mapping(1440.0F / GetParam()),
-          window(SDL_CreateWindow("render test", 0, 0, Scaled(800), Scaled(600), SDL_WINDOW_HIDDEN)),
+          window(
+              SDL_CreateWindow("render test", 0, 0, Scaled(800), Scaled(600), SDL_WINDOW_HIDDEN)),
           labels(scene, mapping, "0123456789,"),
           painter(mapping, labels) {}
 
@@ -160,8 +159,9 @@ TEST_P(RenderTest, AMoveRepaintsOnlyTheOldAndNewCircles) {
     EXPECT_EQ(At(Scaled(58 + 16), Scaled(130 + 16)), Red);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, RenderTest, ::testing::Values(96.0F, 192.0F),
-                         [](const auto& info) { return std::to_string(static_cast<int>(info.param)) + "dpi"; });
+INSTANTIATE_TEST_SUITE_P(Dpi, RenderTest, ::testing::Values(96.0F, 192.0F), [](const auto& info) {
+    return std::to_string(static_cast<int>(info.param)) + "dpi";
+});
 
 }  // namespace
 }  // namespace bumblorbs

@@ -1,14 +1,14 @@
+#include "scene/scene.h"
+
 #include <gtest/gtest.h>
 
 #include "scene/designed_layout.h"
-#include "scene/scene.h"
+#include "scene/fixed_interior.h"
 #include "scene/scene_fault.h"
 #include "scripted_host.h"
 
 namespace bumblorbs {
 namespace {
-
-using testing::FixedInterior;
 
 class SceneTest : public ::testing::Test {
 protected:

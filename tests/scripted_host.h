@@ -7,7 +7,6 @@
 
 #include "behaviour/host_services.h"
 #include "host/number_format.h"
-#include "scene/interior.h"
 
 namespace bumblorbs::testing {
 
@@ -37,13 +36,6 @@ public:
     }
     void SoundBeep() override { ++Beeps; }
     void UnloadWindow() override { ++Unloads; }
-};
-
-class FixedInterior final : public Interior {
-public:
-    explicit FixedInterior(TwipSize size = {9780, 10650}) : Current(size) {}
-    TwipSize Size() const override { return Current; }
-    TwipSize Current;
 };
 
 }  // namespace bumblorbs::testing

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "tools/sim_arguments.h"
+
+#include <gtest/gtest.h>
 
 namespace bumblorbs {
 namespace {
@@ -34,10 +34,16 @@ TEST(SimArgumentsTest, ReadsEveryOptionWithFractions) {
 }
 
 TEST(SimArgumentsTest, RefusesBadArguments) {
-    for (const auto& bad : std::vector<std::vector<std::string>>{
-             {"--ticks"}, {"--ticks", "-1"}, {"--ticks", "ten"}, {"--interior", "100"},
-             {"--interior", "-1x5"}, {"--resize", "0:1x1"}, {"--resize", "1x1"},
-             {"--clock", "nan"}, {"--speed", "3"}, {"--ticks", "5x"}}) {
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"--ticks"},
+                                                                 {"--ticks", "-1"},
+                                                                 {"--ticks", "ten"},
+                                                                 {"--interior", "100"},
+                                                                 {"--interior", "-1x5"},
+                                                                 {"--resize", "0:1x1"},
+                                                                 {"--resize", "1x1"},
+                                                                 {"--clock", "nan"},
+                                                                 {"--speed", "3"},
+                                                                 {"--ticks", "5x"}}) {
         EXPECT_FALSE(Parse(bad)) << bad[0];
     }
 }

@@ -1,12 +1,13 @@
+#include "behaviour/start_scene.h"
+
 #include <gtest/gtest.h>
 
-#include "behaviour/start_scene.h"
+#include "scene/fixed_interior.h"
 #include "scripted_host.h"
 
 namespace bumblorbs {
 namespace {
 
-using testing::FixedInterior;
 using testing::ScriptedHost;
 
 constexpr float LargestRandom = 1.0F - 0x1.0p-24F;
@@ -47,10 +48,10 @@ TEST_F(StartSceneTest, DrawsInTheirOrderAndReseedsBeforeEachBallsColour) {
         host.Randoms.push_back(static_cast<float>(n) / 1000.0F);
     }
     StartScene(scene, host);
-    EXPECT_EQ(scene.SpeedX(0), 1);            // draw 0
-    EXPECT_EQ(scene.SpeedY(0), 1);            // draw 1: 0.2 -> 1
-    EXPECT_EQ(scene.SpeedX(3), 2);            // draw 6: 1.2 -> 2
-    EXPECT_EQ(scene.SpeedY(59), 24);          // draw 119: 23.8 -> 24
+    EXPECT_EQ(scene.SpeedX(0), 1);    // draw 0
+    EXPECT_EQ(scene.SpeedY(0), 1);    // draw 1: 0.2 -> 1
+    EXPECT_EQ(scene.SpeedX(3), 2);    // draw 6: 1.2 -> 2
+    EXPECT_EQ(scene.SpeedY(59), 24);  // draw 119: 23.8 -> 24
     // Ball 1's red, green and blue are draws 120, 121, 122.
     EXPECT_EQ(scene.Shape1(1).BackColor, MakeColour(49, 49, 49));
     EXPECT_EQ(scene.Shape1(59).BackColor, MakeColour(90, 90, 90));  // draws 294..296
@@ -67,7 +68,8 @@ TEST_F(StartSceneTest, BallZeroKeepsItsRedAndEveryOutlineStays) {
     StartScene(scene, host);
     EXPECT_EQ(scene.Shape1(0).BackColor, 0x000000FFU);
     for (int i = 0; i < BallCount; ++i) {
-        EXPECT_EQ(scene.Shape1(i).BorderColor, DesignedLayout.Balls[static_cast<std::size_t>(i)].BorderColor);
+        EXPECT_EQ(scene.Shape1(i).BorderColor,
+                  DesignedLayout.Balls[static_cast<std::size_t>(i)].BorderColor);
     }
 }
 

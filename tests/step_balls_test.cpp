@@ -1,18 +1,18 @@
+#include "behaviour/step_balls.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
 
 #include "behaviour/start_scene.h"
-#include "behaviour/step_balls.h"
-#include "host/number_format.h"
-#include "host/random_generator.h"
+#include "host/headless_services.h"
+#include "scene/fixed_interior.h"
 #include "scripted_host.h"
 
 namespace bumblorbs {
 namespace {
 
-using testing::FixedInterior;
 using testing::ScriptedHost;
 
 // Interior 9780 x 10650 twips; boxes are 1215 x 495.
@@ -137,8 +137,8 @@ TEST_F(StepBallsTest, EmptyInteriorReversesEveryBallOnBothAxesEveryTick) {
 struct ShrinkCase {
     const char* name;
     bool vertical;
-    float speed;  // the sign says which way the ball is moving
-    float beyond; // d: how far the box lies past the edge
+    float speed;   // the sign says which way the ball is moving
+    float beyond;  // d: how far the box lies past the edge
     bool caught;
 };
 
@@ -179,19 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
 // captioned and, for ball 0, heard; steps keep their size; balls stay near
 // the interior.
 TEST(StepBallsRunTest, ThousandsOfTicksKeepCountCaptionAndBeepsInStep) {
-    class GeneratedHost final : public HostServices {
-    public:
-        float SecondsSinceMidnight() override { return 3600.25F; }
-        void SeedRandom(float seed) override { generator.Seed(seed); }
-        float NextRandom() override { return generator.Next(); }
-        std::string FormatNumber(std::int64_t value, std::string_view pattern) override {
-            return FormatByPattern(value, pattern, ",");
-        }
-        void SoundBeep() override { ++beeps; }
-        void UnloadWindow() override {}
-        RandomGenerator generator;
-        std::int64_t beeps = 0;
-    } host;
+    HeadlessServices host(3600.25F);
     FixedInterior interior;
     Scene scene(DesignedLayout, interior);
     StartScene(scene, host);
@@ -230,7 +218,7 @@ TEST(StepBallsRunTest, ThousandsOfTicksKeepCountCaptionAndBeepsInStep) {
         }
     }
     EXPECT_EQ(scene.BounceCount(), reversals);
-    EXPECT_EQ(host.beeps, ballZeroReversals);
+    EXPECT_EQ(host.Beeps(), ballZeroReversals);
     EXPECT_GT(ballZeroReversals, 0);
     EXPECT_EQ(scene.Label(LabelId::Label2).Caption,
               FormatByPattern(scene.BounceCount(), "#,###", ","));

@@ -6,50 +6,17 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
-#include "host/number_format.h"
-#include "host/random_generator.h"
+#include "host/headless_services.h"
+#include "scene/fixed_interior.h"
 #include "scene/scene.h"
 #include "tools/sim_arguments.h"
 
 namespace bumblorbs {
 namespace {
-
-// The program's own generator and formatting, a clock that stands still and a
-// beep that is only counted.
-class SimServices final : public HostServices {
-public:
-    explicit SimServices(float clock) : clock_(clock) {}
-    float SecondsSinceMidnight() override { return clock_; }
-    void SeedRandom(float seed) override { generator_.Seed(seed); }
-    float NextRandom() override { return generator_.Next(); }
-    std::string FormatNumber(std::int64_t value, std::string_view pattern) override {
-        return FormatByPattern(value, pattern, ",");
-    }
-    void SoundBeep() override { ++beeps_; }
-    void UnloadWindow() override {}
-
-    long TakeBeeps() { return std::exchange(beeps_, 0); }
-
-private:
-    float clock_;
-    RandomGenerator generator_;
-    long beeps_ = 0;
-};
-
-class SimInterior final : public Interior {
-public:
-    explicit SimInterior(TwipSize size) : size_(size) {}
-    TwipSize Size() const override { return size_; }
-    void Resize(TwipSize size) { size_ = size; }
-
-private:
-    TwipSize size_;
-};
 
 std::string Number(double value) {
     char text[32];
@@ -62,9 +29,9 @@ std::string Number(double value) {
 }
 
 void Run(const SimArguments& args) {
-    SimInterior interior(args.Interior);
+    FixedInterior interior(args.Interior);
     Scene scene(DesignedLayout, interior);
-    SimServices services(args.Clock);
+    HeadlessServices services(args.Clock);
     StartScene(scene, services);
     for (int i = 0; i < BallCount; ++i) {
         const Ball& ball = scene.Shape1(i);
@@ -76,11 +43,11 @@ void Run(const SimArguments& args) {
     for (long tick = 1; tick <= args.Ticks; ++tick) {
         for (const Resize& resize : args.Resizes) {
             if (resize.Tick == tick) {
-                interior.Resize(resize.Interior);
+                interior.Current = resize.Interior;
             }
         }
         StepBalls(scene, services);
-        std::printf("tick,%ld,%" PRId64 ",%ld,%s\n", tick, scene.BounceCount(),
+        std::printf("tick,%ld,%" PRId64 ",%" PRId64 ",%s\n", tick, scene.BounceCount(),
                     services.TakeBeeps(), scene.Label(LabelId::Label2).Caption.c_str());
     }
     for (int i = 0; i < BallCount; ++i) {

@@ -18,7 +18,6 @@ std::uint32_t Channel(int fill, int border, float fillShare, float borderShare, 
         (static_cast<float>(fill) * fillShare + static_cast<float>(border) * borderShare) / alpha));
 }
 
-
 std::uint32_t Blend(std::uint32_t source, std::uint32_t target) {
     const std::uint32_t alpha = source >> 24U;
     const std::uint32_t keep = 255 - alpha;

@@ -32,7 +32,7 @@ private:
         int First = 0;        // first pixel that is not clear
         int OpaqueFirst = 0;  // the opaque run [OpaqueFirst, OpaqueEnd)
         int OpaqueEnd = 0;
-        int End = 0;          // one past the last pixel that is not clear
+        int End = 0;  // one past the last pixel that is not clear
     };
 
     void DrawRow(const Row& row, const std::uint32_t* from, std::uint32_t* to, int left,

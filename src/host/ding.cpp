@@ -19,11 +19,11 @@ std::vector<float> SynthesiseDing(int sampleRate) {
         const double untilEnd = Seconds - t;
         // A quick linear attack and a short fade at the end keep both edges
         // at zero; the exponential decay in between gives the bell its shape.
-        const double envelope = std::min({1.0, t / AttackSeconds, untilEnd / ReleaseSeconds}) *
-                                std::exp(-t * 14.0);
-        const double tone = std::sin(2 * std::numbers::pi * Pitch * t) +
-                            0.35 * std::sin(2 * std::numbers::pi * Pitch * 2.76 * t) *
-                                std::exp(-t * 20.0);
+        const double envelope =
+            std::min({1.0, t / AttackSeconds, untilEnd / ReleaseSeconds}) * std::exp(-t * 14.0);
+        const double tone =
+            std::sin(2 * std::numbers::pi * Pitch * t) +
+            0.35 * std::sin(2 * std::numbers::pi * Pitch * 2.76 * t) * std::exp(-t * 20.0);
         samples[n] = static_cast<float>(Level * envelope * tone / 1.35);
     }
     return samples;

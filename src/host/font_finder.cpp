@@ -67,7 +67,8 @@ FoundFace Describe(FcPattern* face, bool covers) {
 FoundFace FindFace(std::string_view family, int pixelSize, std::string_view text) {
     Pattern pattern(FcPatternCreate());
     const std::string designed(family);
-    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(designed.c_str()));
+    FcPatternAddString(pattern.get(), FC_FAMILY,
+                       reinterpret_cast<const FcChar8*>(designed.c_str()));
     FcPatternAddString(pattern.get(), FC_FAMILY,
                        reinterpret_cast<const FcChar8*>(ProportionalGothic));
     FcPatternAddString(pattern.get(), FC_LANG, reinterpret_cast<const FcChar8*>("ja"));

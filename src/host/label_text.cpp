@@ -28,8 +28,8 @@ LabelText::LabelText(const Scene& scene, const PixelMapping& mapping,
                      const std::string& label2Characters)
     : mapping_(mapping) {
     bool covered = true;
-    SlotOf(LabelId::Label1).Font =
-        OpenFont(scene.Label(LabelId::Label1), mapping, scene.Label(LabelId::Label1).Caption, covered);
+    SlotOf(LabelId::Label1).Font = OpenFont(scene.Label(LabelId::Label1), mapping,
+                                            scene.Label(LabelId::Label1).Caption, covered);
     allCovered_ = covered;
     SlotOf(LabelId::Label2).Font =
         OpenFont(scene.Label(LabelId::Label2), mapping, label2Characters, covered);
@@ -49,8 +49,8 @@ SDL_Surface* LabelText::Rendered(const Scene& scene, LabelId id) {
                                static_cast<Uint8>(GreenOf(label.ForeColor)),
                                static_cast<Uint8>(BlueOf(label.ForeColor)), 255};
         const auto wrapWidth = static_cast<Uint32>(mapping_.ToPixels(label.Box.Width));
-        slot.Image.reset(
-            TTF_RenderUTF8_Blended_Wrapped(slot.Font.get(), label.Caption.c_str(), colour, wrapWidth));
+        slot.Image.reset(TTF_RenderUTF8_Blended_Wrapped(slot.Font.get(), label.Caption.c_str(),
+                                                        colour, wrapWidth));
         if (!slot.Image) {
             throw HostFault(std::string("cannot render a caption: ") + TTF_GetError());
         }

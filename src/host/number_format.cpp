@@ -13,8 +13,8 @@ std::string FormatByPattern(std::int64_t value, std::string_view pattern,
     const bool grouped = pattern.find(',') != std::string_view::npos;
     // Digits are taken from the magnitude as unsigned so that the most
     // negative value has one too.
-    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value)
-                                        : static_cast<std::uint64_t>(value);
+    std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     std::string digits;
     int inGroup = 0;
     while (magnitude > 0) {

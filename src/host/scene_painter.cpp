@@ -96,8 +96,7 @@ void ScenePainter::PaintRect(SDL_Surface* target, Scene& scene, const SDL_Rect& 
     PaintLabel(target, scene, LabelId::Label2, area);
 }
 
-void ScenePainter::PaintLabel(SDL_Surface* target, Scene& scene, LabelId id,
-                              const SDL_Rect& area) {
+void ScenePainter::PaintLabel(SDL_Surface* target, Scene& scene, LabelId id, const SDL_Rect& area) {
     const SDL_Rect box = mapping_.ToPixels(scene.Label(id).Box);
     SDL_Rect visible;
     if (SDL_IntersectRect(&box, &area, &visible) != SDL_TRUE) {

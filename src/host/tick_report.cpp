@@ -11,7 +11,8 @@ void TickReport::Ticked(std::int64_t nowNs, std::int64_t bounceCount) {
         nextNs_ = nowNs + periodNs_;
     }
     if (nowNs >= nextNs_) {
-        std::fprintf(stderr, "Bumblorbs: ticks %" PRId64 " count %" PRId64 "\n", ticks_, bounceCount);
+        std::fprintf(stderr, "Bumblorbs: ticks %" PRId64 " count %" PRId64 "\n", ticks_,
+                     bounceCount);
         nextNs_ += periodNs_;
     }
 }

@@ -2,11 +2,10 @@
 
 #include <span>
 
+#include "bumblorbs-48.xpm"
 #include "host/host_fault.h"
 #include "host/sdl_handles.h"
 #include "host/xpm_image.h"
-
-#include "bumblorbs-48.xpm"
 
 namespace bumblorbs {
 

@@ -25,8 +25,8 @@ struct Ball {
 // The visible circle: as wide as the box's smaller side, centred in the box.
 inline TwipRect CircleOf(const TwipRect& box) {
     const Twips diameter = box.Width < box.Height ? box.Width : box.Height;
-    return {box.Left + (box.Width - diameter) / 2, box.Top + (box.Height - diameter) / 2,
-            diameter, diameter};
+    return {box.Left + (box.Width - diameter) / 2, box.Top + (box.Height - diameter) / 2, diameter,
+            diameter};
 }
 
 struct FontSpec {

@@ -9,8 +9,8 @@ namespace {
 
 int CheckedIndex(int index, const char* what) {
     if (index < 0 || index >= BallCount) {
-        throw SceneFault(std::string(what) + " index " + std::to_string(index) +
-                         " is outside 0.." + std::to_string(BallCount - 1));
+        throw SceneFault(std::string(what) + " index " + std::to_string(index) + " is outside 0.." +
+                         std::to_string(BallCount - 1));
     }
     return index;
 }

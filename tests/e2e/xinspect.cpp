@@ -30,28 +30,13 @@ XImage* Grab(Display* display, int x, int y, int width, int height) {
                      static_cast<unsigned>(height), AllPlanes, ZPixmap);
 }
 
-int Count(Display* display, char** argv) {
-    const int x = std::atoi(argv[0]);
-    const int y = std::atoi(argv[1]);
-    const int width = std::atoi(argv[2]);
-    const int height = std::atoi(argv[3]);
-    const unsigned long wanted = std::strtoul(argv[4], nullptr, 16);
-    XImage* image = Grab(display, x, y, width, height);
-    if (image == nullptr) {
-        return Fail("cannot read the screen");
-    }
-    long count = 0;
-    for (int j = 0; j < height; ++j) {
-        for (int i = 0; i < width; ++i) {
-            count += Rgb(image, i, j) == wanted ? 1 : 0;
-        }
-    }
-    XDestroyImage(image);
-    std::printf("%ld\n", count);
-    return 0;
-}
+// Where and how often a colour appears in an area given as X Y W H RRGGBB.
+struct ColourInArea {
+    long Pixels = 0;
+    int Rows = 0;
+};
 
-int Rows(Display* display, char** argv) {
+bool FindColour(Display* display, char** argv, ColourInArea& found) {
     const int x = std::atoi(argv[0]);
     const int y = std::atoi(argv[1]);
     const int width = std::atoi(argv[2]);
@@ -59,19 +44,18 @@ int Rows(Display* display, char** argv) {
     const unsigned long wanted = std::strtoul(argv[4], nullptr, 16);
     XImage* image = Grab(display, x, y, width, height);
     if (image == nullptr) {
-        return Fail("cannot read the screen");
+        return false;
     }
-    int rows = 0;
     for (int j = 0; j < height; ++j) {
-        bool found = false;
-        for (int i = 0; i < width && !found; ++i) {
-            found = Rgb(image, i, j) == wanted;
+        long inRow = 0;
+        for (int i = 0; i < width; ++i) {
+            inRow += Rgb(image, i, j) == wanted ? 1 : 0;
         }
-        rows += found ? 1 : 0;
+        found.Pixels += inRow;
+        found.Rows += inRow > 0 ? 1 : 0;
     }
     XDestroyImage(image);
-    std::printf("%d\n", rows);
-    return 0;
+    return true;
 }
 
 XImage* GrabScreen(Display* display, int& width, int& height) {
@@ -178,10 +162,14 @@ int main(int argc, char** argv) {
     }
     const std::string command = argv[1];
     int status = 2;
-    if (command == "count" && argc == 7) {
-        status = Count(display, argv + 2);
-    } else if (command == "rows" && argc == 7) {
-        status = Rows(display, argv + 2);
+    ColourInArea found;
+    if ((command == "count" || command == "rows") && argc == 7) {
+        if (FindColour(display, argv + 2, found)) {
+            std::printf("%ld\n", command == "count" ? found.Pixels : found.Rows);
+            status = 0;
+        } else {
+            status = Fail("cannot read the screen");
+        }
     } else if (command == "widest" && argc == 2) {
         status = Widest(display);
     } else if (command == "dominant" && argc == 2) {
