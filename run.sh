@@ -5,6 +5,7 @@ cd "$(dirname "$0")"
 source tools/prepare.sh
 
 bumblorbs_install_missing "${BUMBLORBS_RUNTIME_PACKAGES[@]}"
+echo "Building Bumblorbs in build/ ..."
 bumblorbs_configure build
 bumblorbs_compile build --target bumblorbs >/dev/null
 exec ./build/bumblorbs

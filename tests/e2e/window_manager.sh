@@ -10,8 +10,20 @@ wm=$!
 trap 'kill $wm 2>/dev/null || true; cleanup' EXIT
 timeout 10 bash -c 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do sleep 0.1; done' ||
   fail "openbox did not start"
-# openbox announces itself a moment before it handles new windows.
-sleep 1
+# openbox announces itself a moment before it maps new windows: wait until
+# it has mapped a probe window.
+ready=0
+for _ in 1 2 3 4 5; do
+  xmessage -timeout 10 probe >/dev/null 2>&1 &
+  probe=$!
+  if timeout 2 xdotool search --sync --onlyvisible --class xmessage >/dev/null; then
+    ready=1
+  fi
+  kill "$probe" 2>/dev/null || true
+  wait "$probe" 2>/dev/null || true
+  [ "$ready" -eq 0 ] || break
+done
+[ "$ready" -eq 1 ] || fail "openbox maps no window"
 
 # Ball 0 starts below the bottom of so small a screen: it beeps every tick.
 audio="$WORK/audio.raw"
