@@ -3,11 +3,12 @@
 #include <optional>
 #include <string_view>
 
+#include "scene/units.h"
+
 struct SDL_Window;
 
 namespace bumblorbs {
 
-inline constexpr float TwipsPerInch = 1440.0F;
 inline constexpr float DefaultDpi = 96.0F;
 
 // A dots-per-inch setting read as text, if it is a number a desktop could

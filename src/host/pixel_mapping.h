@@ -13,7 +13,6 @@ class PixelMapping {
 public:
     explicit PixelMapping(float twipsPerPixel) : twipsPerPixel_(twipsPerPixel) {}
 
-    float TwipsPerPixel() const { return twipsPerPixel_; }
     int ToPixels(Twips length) const {
         return static_cast<int>(std::lround(length / twipsPerPixel_));
     }
@@ -27,11 +26,10 @@ public:
     }
     // A point size in whole pixels, as the window's text is laid out.
     int FontPixels(float points) const {
-        return static_cast<int>(std::lround(points * (TwipsPerInch() / twipsPerPixel_) / 72.0F));
+        return static_cast<int>(std::lround(points * (TwipsPerInch / twipsPerPixel_) / 72.0F));
     }
 
 private:
-    static constexpr float TwipsPerInch() { return 1440.0F; }
     float twipsPerPixel_;
 };
 

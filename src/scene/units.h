@@ -7,6 +7,7 @@ namespace bumblorbs {
 // Every length in the scene is in twips (1/1440 inch), held in single
 // precision like the original window's coordinates.
 using Twips = float;
+inline constexpr float TwipsPerInch = 1440.0F;
 
 // 0x00BBGGRR: red in the lowest byte.
 using Colour = std::uint32_t;
