@@ -12,7 +12,6 @@
 #include "host/desktop_window.h"
 #include "host/fatal_report.h"
 #include "host/host_fault.h"
-#include "host/lost_display.h"
 #include "host/sdl_handles.h"
 #include "host/video_session.h"
 #include "scene/designed_layout.h"
@@ -48,7 +47,6 @@ int RunBumblorbs() {
         std::cerr << "Bumblorbs: cannot open a window: " << fault.what() << '\n';
         return 1;
     }
-    EndProgramOnLostDisplay();
 
     Beeper beeper;
     if (!beeper.Working()) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "host/host_fault.h"
+#include "host/x11_errors.h"
 
 namespace bumblorbs {
 namespace {
@@ -38,6 +39,7 @@ VideoSession::VideoSession() {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // A desktop toy should not keep the screensaver away.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    HandleX11Errors();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         throw NoDisplay(SDL_GetError());
     }

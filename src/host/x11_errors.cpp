@@ -1,14 +1,15 @@
-#include "host/lost_display.h"
+#include "host/x11_errors.h"
 
-#include <SDL.h>
 #include <X11/Xlib.h>
+#include <X11/Xproto.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <string_view>
 
 namespace bumblorbs {
 namespace {
+
+XErrorHandler xlibHandler = nullptr;
 
 int OnLostDisplay(Display* /*display*/) {
     // Only async-signal-safe calls: the program is in an unknown state, and
@@ -20,13 +21,18 @@ int OnLostDisplay(Display* /*display*/) {
     _exit(1);
 }
 
+int OnProtocolError(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow && error->request_code == X_SendEvent) {
+        return 0;
+    }
+    return xlibHandler != nullptr ? xlibHandler(display, error) : 0;
+}
+
 }  // namespace
 
-void EndProgramOnLostDisplay() {
-    const char* driver = SDL_GetCurrentVideoDriver();
-    if (driver != nullptr && std::strcmp(driver, "x11") == 0) {
-        XSetIOErrorHandler(&OnLostDisplay);
-    }
+void HandleX11Errors() {
+    XSetIOErrorHandler(&OnLostDisplay);
+    xlibHandler = XSetErrorHandler(&OnProtocolError);
 }
 
 }  // namespace bumblorbs

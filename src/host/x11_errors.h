@@ -1,0 +1,16 @@
+#pragma once
+
+namespace bumblorbs {
+
+// Installs the program's handlers for Xlib's errors. Call before SDL opens
+// its display: SDL chains to the handler it finds and puts it back when it
+// closes, so the handlers stay in force to the very end.
+// - when the X server goes away, the program ends at once with a clear
+//   message and status 1, instead of Xlib's own terse report;
+// - a wake-up message that SDL sends to the window over its second
+//   connection can reach the server after the window is closed; the
+//   BadWindow it then earns is harmless and ignored. Every other error is
+//   handled as Xlib would.
+void HandleX11Errors();
+
+}  // namespace bumblorbs
