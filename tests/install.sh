@@ -27,7 +27,7 @@ desktop-file-validate "$prefix/share/applications/bumblorbs.desktop" || fail "de
 appstreamcli validate --no-net --pedantic \
   "$prefix/share/metainfo/io.github.bumblorbs.Bumblorbs.metainfo.xml" >"$work/appstream.log" 2>&1 ||
   { cat "$work/appstream.log" >&2; fail "AppStream metainfo"; }
-man -l "$prefix/share/man/man6/bumblorbs.6" 2>&1 >/dev/null | grep . && fail "man page warnings"
+LC_ALL=C MANWIDTH=80 man -l "$prefix/share/man/man6/bumblorbs.6" 2>&1 >/dev/null | grep . && fail "man page warnings"
 echo "ok: cmake --install"
 
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1) ||
