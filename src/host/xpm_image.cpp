@@ -9,12 +9,12 @@
 namespace bumblorbs {
 namespace {
 
-std::uint32_t ParseColour(std::string_view spec) {
-    const auto at = spec.find(" c ");
+std::uint32_t ParseColour(std::string_view colourLine) {
+    const auto at = colourLine.find(" c ");
     if (at == std::string_view::npos) {
         throw std::invalid_argument("XPM colour line without a 'c' colour");
     }
-    const std::string_view value = spec.substr(at + 3);
+    const std::string_view value = colourLine.substr(at + 3);
     if (value == "None") {
         return 0;
     }

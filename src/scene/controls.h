@@ -29,7 +29,7 @@ inline TwipRect CircleOf(const TwipRect& box) {
             diameter};
 }
 
-struct FontSpec {
+struct LabelFont {
     std::string_view Face;
     float Points = 0;
     int Weight = 400;
@@ -41,7 +41,7 @@ struct TextLabel {
     std::string Caption;
     Colour ForeColor = 0;
     TwipRect Box;
-    FontSpec Font;
+    LabelFont Font;
 };
 
 // Ticks arrive only while Enabled and Interval > 0.

@@ -18,7 +18,7 @@ struct DesignedLabel {
     std::string_view Caption;
     Colour ForeColor;
     TwipRect Box;
-    FontSpec Font;
+    LabelFont Font;
 };
 
 // The window as it was designed; the scene is built from this when the
