@@ -17,8 +17,6 @@ public:
     int Diameter() const { return image_->w; }
     Colour Fill() const { return fill_; }
     Colour Border() const { return border_; }
-    // The straight-alpha ARGB8888 image.
-    SDL_Surface* Image() const { return image_.get(); }
 
     // Draws the circle with its top-left corner at (x, y), within the
     // target's clip rectangle.

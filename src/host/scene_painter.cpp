@@ -29,14 +29,12 @@ SDL_Rect ScenePainter::CirclePixels(const TwipRect& box) const {
     return {mapping_.ToPixels(circle.Left), mapping_.ToPixels(circle.Top), diameter, diameter};
 }
 
-const BallSprite& ScenePainter::SpriteOf(const Ball& ball) {
+void ScenePainter::RefreshSprite(const Ball& ball, int diameter) {
     std::optional<BallSprite>& sprite = sprites_[static_cast<std::size_t>(ball.Index)];
-    const int diameter = mapping_.ToPixels(CircleOf(ball.Box()).Width);
     if (!sprite || sprite->Fill() != ball.BackColor || sprite->Border() != ball.BorderColor ||
         sprite->Diameter() != diameter) {
         sprite.emplace(diameter, ball.BackColor, ball.BorderColor);
     }
-    return *sprite;
 }
 
 std::vector<SDL_Rect> ScenePainter::DamagedRects(const SDL_Surface* target, const Scene& scene,
@@ -71,32 +69,39 @@ std::vector<SDL_Rect> ScenePainter::DamagedRects(const SDL_Surface* target, cons
     return visible;
 }
 
-std::vector<SDL_Rect> ScenePainter::Paint(SDL_Surface* target, Scene& scene, const Damage& damage) {
+std::vector<SDL_Rect> ScenePainter::Paint(SDL_Surface* target, const Scene& scene,
+                                          const Damage& damage) {
     for (int i = 0; i < BallCount; ++i) {
-        circles_[static_cast<std::size_t>(i)] = CirclePixels(scene.Shape1(i).Box());
+        const Ball& ball = scene.Shape1(i);
+        SDL_Rect& circle = circles_[static_cast<std::size_t>(i)];
+        circle = CirclePixels(ball.Box());
+        RefreshSprite(ball, circle.w);
     }
+    const Uint32 background = MapColour(target, scene.BackColor());
     std::vector<SDL_Rect> rects = DamagedRects(target, scene, damage);
     for (const SDL_Rect& area : rects) {
-        PaintRect(target, scene, area);
+        PaintRect(target, scene, area, background);
     }
     SDL_SetClipRect(target, nullptr);
     return rects;
 }
 
-void ScenePainter::PaintRect(SDL_Surface* target, Scene& scene, const SDL_Rect& area) {
+void ScenePainter::PaintRect(SDL_Surface* target, const Scene& scene, const SDL_Rect& area,
+                             Uint32 background) {
     SDL_SetClipRect(target, &area);
-    FillArea(target, area, MapColour(target, scene.BackColor()));
-    for (int i = 0; i < BallCount; ++i) {
-        const SDL_Rect& where = circles_[static_cast<std::size_t>(i)];
+    FillArea(target, area, background);
+    for (std::size_t i = 0; i < circles_.size(); ++i) {
+        const SDL_Rect& where = circles_[i];
         if (SDL_HasIntersection(&where, &area) == SDL_TRUE) {
-            SpriteOf(scene.Shape1(i)).Draw(target, where.x, where.y);
+            sprites_[i]->Draw(target, where.x, where.y);
         }
     }
     PaintLabel(target, scene, LabelId::Label1, area);
     PaintLabel(target, scene, LabelId::Label2, area);
 }
 
-void ScenePainter::PaintLabel(SDL_Surface* target, Scene& scene, LabelId id, const SDL_Rect& area) {
+void ScenePainter::PaintLabel(SDL_Surface* target, const Scene& scene, LabelId id,
+                              const SDL_Rect& area) {
     const SDL_Rect box = mapping_.ToPixels(scene.Label(id).Box);
     SDL_Rect visible;
     if (SDL_IntersectRect(&box, &area, &visible) != SDL_TRUE) {

@@ -21,20 +21,23 @@ public:
 
     // Paints the damaged parts and returns the rectangles it painted, for the
     // window to show. `damage.Everything` repaints the whole surface.
-    std::vector<SDL_Rect> Paint(SDL_Surface* target, Scene& scene, const Damage& damage);
+    std::vector<SDL_Rect> Paint(SDL_Surface* target, const Scene& scene, const Damage& damage);
 
 private:
     SDL_Rect CirclePixels(const TwipRect& box) const;
-    const BallSprite& SpriteOf(const Ball& ball);
+    // Draws the ball's sprite again if its colours or size changed.
+    void RefreshSprite(const Ball& ball, int diameter);
     std::vector<SDL_Rect> DamagedRects(const SDL_Surface* target, const Scene& scene,
                                        const Damage& damage) const;
-    void PaintRect(SDL_Surface* target, Scene& scene, const SDL_Rect& area);
-    void PaintLabel(SDL_Surface* target, Scene& scene, LabelId id, const SDL_Rect& area);
+    void PaintRect(SDL_Surface* target, const Scene& scene, const SDL_Rect& area,
+                   Uint32 background);
+    void PaintLabel(SDL_Surface* target, const Scene& scene, LabelId id, const SDL_Rect& area);
 
     const PixelMapping& mapping_;
     LabelText& labels_;
+    // Each ball's sprite and where its circle stands, in pixels, for the
+    // paint under way.
     std::array<std::optional<BallSprite>, BallCount> sprites_;
-    // Where each ball's circle stands, in pixels, for the paint under way.
     std::array<SDL_Rect, BallCount> circles_{};
 };
 
