@@ -10,18 +10,19 @@
 
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
-#include "host/headless_services.h"
-#include "host/label_text.h"
-#include "host/scene_painter.h"
-#include "host/video_session.h"
-#include "scene/fixed_interior.h"
+#include "host/app/video_session.h"
+#include "host/core/headless_services.h"
+#include "host/paint/scene_painter.h"
+#include "host/text/label_text.h"
 
 namespace bumblorbs {
 namespace {
 
+constexpr Twips TwipsPerPixel = TwipsPerPixelAt(DefaultDpi);
+
 void StepBallsOnly(benchmark::State& state) {
-    FixedInterior interior({1920 * 15, 1080 * 15});
-    Scene scene(DesignedLayout, interior);
+    Scene scene(DesignedLayout);
+    scene.SetInteriorSize({1920 * TwipsPerPixel, 1080 * TwipsPerPixel});
     HeadlessServices services(43200);
     StartScene(scene, services);
     for (auto _ : state) {
@@ -40,12 +41,13 @@ void StepAndRepaint(benchmark::State& state) {
     const auto height = static_cast<int>(state.range(1));
     VideoSession video;
     WindowHandle window(SDL_CreateWindow("bench", 0, 0, width, height, SDL_WINDOW_HIDDEN));
-    FixedInterior interior({static_cast<Twips>(width) * 15, static_cast<Twips>(height) * 15});
-    Scene scene(DesignedLayout, interior);
+    Scene scene(DesignedLayout);
+    scene.SetInteriorSize(
+        {static_cast<Twips>(width) * TwipsPerPixel, static_cast<Twips>(height) * TwipsPerPixel});
     HeadlessServices services(43200);
     StartScene(scene, services);
-    const PixelMapping mapping(15);
-    LabelText labels(scene, mapping, "0123456789,");
+    const PixelMapping mapping(TwipsPerPixel);
+    LabelText labels(scene, mapping, ",");
     ScenePainter painter(mapping, labels);
     SDL_Surface* surface = SDL_GetWindowSurface(window.get());
     painter.Paint(surface, scene, scene.TakeDamage());

@@ -1,5 +1,5 @@
 #include <SDL_main.h>
 
-#include "host/desktop_program.h"
+#include "host/app/desktop_program.h"
 
 int main(int /*argc*/, char* /*argv*/[]) { return bumblorbs::RunBumblorbs(); }

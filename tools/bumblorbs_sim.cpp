@@ -10,8 +10,7 @@
 
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
-#include "host/headless_services.h"
-#include "scene/fixed_interior.h"
+#include "host/core/headless_services.h"
 #include "scene/scene.h"
 #include "tools/sim_arguments.h"
 
@@ -29,8 +28,8 @@ std::string Number(double value) {
 }
 
 void Run(const SimArguments& args) {
-    FixedInterior interior(args.Interior);
-    Scene scene(DesignedLayout, interior);
+    Scene scene(DesignedLayout);
+    scene.SetInteriorSize(args.Interior);
     HeadlessServices services(args.Clock);
     StartScene(scene, services);
     for (int i = 0; i < BallCount; ++i) {
@@ -43,7 +42,7 @@ void Run(const SimArguments& args) {
     for (long tick = 1; tick <= args.Ticks; ++tick) {
         for (const Resize& resize : args.Resizes) {
             if (resize.Tick == tick) {
-                interior.Current = resize.Interior;
+                scene.SetInteriorSize(resize.Interior);
             }
         }
         StepBalls(scene, services);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "scene/units.h"
+#include "scene/designed_layout.h"
 
 namespace bumblorbs {
 
@@ -17,7 +17,7 @@ struct Resize {
 struct SimArguments {
     float Clock = 43200;
     long Ticks = 1000;
-    TwipSize Interior{9780, 10650};
+    TwipSize Interior = DesignedLayout.DesignedInterior;
     std::vector<Resize> Resizes;
 };
 

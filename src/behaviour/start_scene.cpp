@@ -1,34 +1,21 @@
 #include "behaviour/start_scene.h"
 
+#include "behaviour/random_draws.h"
+
 namespace bumblorbs {
-namespace {
-
-// A whole number from 1 to `span`, drawn from the host's generator. The
-// product is taken in double so that no draw rounds up to span itself.
-float RandomStep(HostServices& host, int span) {
-    return static_cast<float>(host.Floor(static_cast<double>(host.NextRandom()) * span) + 1);
-}
-
-// A colour component from 21 to 255: no ball gets a channel darker than 21.
-int RandomBallComponent(HostServices& host) {
-    return static_cast<int>(host.Floor(static_cast<double>(host.NextRandom()) * 235) + 21);
-}
-
-}  // namespace
 
 void StartScene(Scene& scene, HostServices& host) {
     host.SeedRandom(host.SecondsSinceMidnight());
     for (int i = 0; i < BallCount; ++i) {
-        scene.SpeedX(i) = RandomStep(host, 200);
-        scene.SpeedY(i) = RandomStep(host, 200);
+        const auto speedX = static_cast<float>(RandomWhole(host, 1, 200));
+        const auto speedY = static_cast<float>(RandomWhole(host, 1, 200));
+        scene.SetSpeeds(i, speedX, speedY);
     }
-    // Ball 0 keeps its designed red.
+    // Ball 0 keeps its designed red; no other ball gets a channel darker
+    // than 21.
     for (int i = 1; i < BallCount; ++i) {
         host.SeedRandom(host.SecondsSinceMidnight());
-        const int red = RandomBallComponent(host);
-        const int green = RandomBallComponent(host);
-        const int blue = RandomBallComponent(host);
-        scene.SetBallBackColor(i, host.MakeColour(red, green, blue));
+        scene.SetBallBackColor(i, RandomColour(host, 21));
     }
     scene.SetTimerInterval(1);
     scene.SetTimerEnabled(true);

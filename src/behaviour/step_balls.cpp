@@ -4,12 +4,12 @@ namespace bumblorbs {
 namespace {
 
 // Sums are made in double and rounded once to single before a comparison or
-// a move, as the original's floating-point unit did.
+// a move, so that fractional positions compare exactly as they are stored.
 float Single(double sum) { return static_cast<float>(sum); }
 
 void CountReversal(Scene& scene, HostServices& host, int index) {
-    ++scene.BounceCount();
-    scene.SetCaption(LabelId::Label2, host.FormatNumber(scene.BounceCount(), CountPattern));
+    const std::int64_t count = scene.CountBounce();
+    scene.SetCaption(LabelId::Label2, host.FormatNumber(count, CountPattern));
     if (index == 0) {
         host.SoundBeep();
     }
@@ -26,7 +26,7 @@ void StepBalls(Scene& scene, HostServices& host) {
             Single(static_cast<double>(ball.Width) + ball.Left) > scene.ScaleWidth();
         const bool hitLeft = ball.Left < 0;
         if (hitRight || hitLeft) {
-            scene.SpeedX(i) *= -1;
+            scene.ReverseSpeedX(i);
             CountReversal(scene, host, i);
         }
 
@@ -37,7 +37,7 @@ void StepBalls(Scene& scene, HostServices& host) {
             Single(static_cast<double>(ball.Height) + ball.Top + stepY) >= scene.ScaleHeight();
         const bool hitTop = Single(static_cast<double>(ball.Top) + stepY) < 0;
         if (hitBottom || hitTop) {
-            scene.SpeedY(i) *= -1;
+            scene.ReverseSpeedY(i);
             CountReversal(scene, host, i);
         }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -46,12 +48,18 @@ struct TextLabel {
 
 // Ticks arrive only while Enabled and Interval > 0.
 struct AnimationTimer {
-    int Interval = 0;  // milliseconds
+    int Interval = 0;  // milliseconds between ticks
     bool Enabled = false;
 
     bool Ticking() const { return Enabled && Interval > 0; }
 };
 
+// The labels in the order they are stacked, Label1 under Label2; the value
+// indexes every per-label array.
 enum class LabelId { Label1, Label2 };
+inline constexpr int LabelCount = 2;
+inline constexpr std::array<LabelId, LabelCount> AllLabels{LabelId::Label1, LabelId::Label2};
+
+inline constexpr std::size_t SlotOf(LabelId id) { return static_cast<std::size_t>(id); }
 
 }  // namespace bumblorbs

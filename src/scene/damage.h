@@ -14,10 +14,9 @@ struct Damage {
     // Where each marked ball stood when it was first marked: its old circle
     // must be painted over as well as its new one.
     std::array<TwipRect, BallCount> FormerBoxes{};
-    bool Label1 = false;
-    bool Label2 = false;
+    std::bitset<LabelCount> Labels;
 
-    bool Any() const { return Everything || Balls.any() || Label1 || Label2; }
+    bool Any() const { return Everything || Balls.any() || Labels.any(); }
 };
 
 }  // namespace bumblorbs

@@ -7,12 +7,12 @@
 namespace bumblorbs {
 namespace {
 
-int CheckedIndex(int index, const char* what) {
+std::size_t CheckedSlot(int index, const char* what) {
     if (index < 0 || index >= BallCount) {
         throw SceneFault(std::string(what) + " index " + std::to_string(index) + " is outside 0.." +
                          std::to_string(BallCount - 1));
     }
-    return index;
+    return static_cast<std::size_t>(index);
 }
 
 TextLabel BuildLabel(const DesignedLabel& designed) {
@@ -21,22 +21,22 @@ TextLabel BuildLabel(const DesignedLabel& designed) {
 
 }  // namespace
 
-Scene::Scene(const Layout& layout, const Interior& interior)
-    : interior_(interior),
+Scene::Scene(const Layout& layout)
+    : interior_(layout.DesignedInterior),
       caption_(layout.Caption),
       backColor_(layout.BackColor),
-      label1_(BuildLabel(layout.Label1)),
-      label2_(BuildLabel(layout.Label2)),
+      labels_{BuildLabel(layout.Label1), BuildLabel(layout.Label2)},
       timer1_(layout.Timer1) {
     for (int i = 0; i < BallCount; ++i) {
-        const DesignedBall& designed = layout.Balls.at(static_cast<std::size_t>(i));
-        shape1_.at(static_cast<std::size_t>(i)) = {i,
-                                                   designed.Left,
-                                                   designed.Top,
-                                                   layout.BallSize.Width,
-                                                   layout.BallSize.Height,
-                                                   designed.BackColor,
-                                                   designed.BorderColor};
+        const auto slot = static_cast<std::size_t>(i);
+        const DesignedBall& designed = layout.Balls[slot];
+        shape1_[slot] = {i,
+                         designed.Left,
+                         designed.Top,
+                         layout.BallSize.Width,
+                         layout.BallSize.Height,
+                         designed.BackColor,
+                         designed.BorderColor};
     }
     damage_.Everything = true;
 }
@@ -46,13 +46,9 @@ void Scene::SetBackColor(Colour colour) {
     damage_.Everything = true;
 }
 
-const Ball& Scene::Shape1(int index) const {
-    return shape1_[static_cast<std::size_t>(CheckedIndex(index, "Shape1"))];
-}
+const Ball& Scene::Shape1(int index) const { return shape1_[CheckedSlot(index, "Shape1")]; }
 
-Ball& Scene::BallAt(int index) {
-    return shape1_[static_cast<std::size_t>(CheckedIndex(index, "Shape1"))];
-}
+Ball& Scene::BallAt(int index) { return shape1_[CheckedSlot(index, "Shape1")]; }
 
 void Scene::MarkBall(int index) {
     const auto slot = static_cast<std::size_t>(index);
@@ -75,35 +71,36 @@ void Scene::SetBallBackColor(int index, Colour colour) {
     ball.BackColor = colour;
 }
 
-const TextLabel& Scene::Label(LabelId id) const {
-    return id == LabelId::Label1 ? label1_ : label2_;
-}
-
 bool Scene::IsOverLabel(Twips x, Twips y) const {
-    return label1_.Box.Contains(x, y) || label2_.Box.Contains(x, y);
+    for (const TextLabel& label : labels_) {
+        if (label.Box.Contains(x, y)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void Scene::SetCaption(LabelId id, std::string_view caption) {
-    if (id == LabelId::Label1) {
-        label1_.Caption = caption;
-        damage_.Label1 = true;
-    } else {
-        label2_.Caption = caption;
-        damage_.Label2 = true;
-    }
+    labels_[SlotOf(id)].Caption = caption;
+    damage_.Labels.set(SlotOf(id));
 }
 
 void Scene::SetTimerInterval(int milliseconds) { timer1_.Interval = milliseconds; }
 
 void Scene::SetTimerEnabled(bool enabled) { timer1_.Enabled = enabled; }
 
-float& Scene::SpeedX(int index) {
-    return speedX_[static_cast<std::size_t>(CheckedIndex(index, "SpeedX"))];
+float Scene::SpeedX(int index) const { return speedX_[CheckedSlot(index, "SpeedX")]; }
+
+float Scene::SpeedY(int index) const { return speedY_[CheckedSlot(index, "SpeedY")]; }
+
+void Scene::SetSpeeds(int index, float speedX, float speedY) {
+    speedX_[CheckedSlot(index, "SpeedX")] = speedX;
+    speedY_[CheckedSlot(index, "SpeedY")] = speedY;
 }
 
-float& Scene::SpeedY(int index) {
-    return speedY_[static_cast<std::size_t>(CheckedIndex(index, "SpeedY"))];
-}
+void Scene::ReverseSpeedX(int index) { speedX_[CheckedSlot(index, "SpeedX")] *= -1; }
+
+void Scene::ReverseSpeedY(int index) { speedY_[CheckedSlot(index, "SpeedY")] *= -1; }
 
 Damage Scene::TakeDamage() {
     Damage taken = damage_;

@@ -8,7 +8,6 @@
 #include "scene/controls.h"
 #include "scene/damage.h"
 #include "scene/designed_layout.h"
-#include "scene/interior.h"
 
 namespace bumblorbs {
 
@@ -16,19 +15,25 @@ namespace bumblorbs {
 // since it was last painted. Out-of-range indices raise SceneFault.
 class Scene {
 public:
-    Scene(const Layout& layout, const Interior& interior);
+    // Built with the designed interior; whoever shows the scene then tells
+    // it the interior's real size.
+    explicit Scene(const Layout& layout);
 
     const std::string& Caption() const { return caption_; }
     Colour BackColor() const { return backColor_; }
     void SetBackColor(Colour colour);
-    Twips ScaleWidth() const { return interior_.Size().Width; }
-    Twips ScaleHeight() const { return interior_.Size().Height; }
+
+    Twips ScaleWidth() const { return interior_.Width; }
+    Twips ScaleHeight() const { return interior_.Height; }
+    // The host calls this when the window's interior changes size; it is
+    // never called during a tick, so every ball of a tick sees one size.
+    void SetInteriorSize(TwipSize size) { interior_ = size; }
 
     const Ball& Shape1(int index) const;
     void Move(int index, Twips newLeft, Twips newTop);
     void SetBallBackColor(int index, Colour colour);
 
-    const TextLabel& Label(LabelId id) const;
+    const TextLabel& Label(LabelId id) const { return labels_[SlotOf(id)]; }
     // Labels take their own mouse events, so a release over either box,
     // transparent parts included, does not reach the window.
     bool IsOverLabel(Twips x, Twips y) const;
@@ -38,10 +43,18 @@ public:
     void SetTimerInterval(int milliseconds);
     void SetTimerEnabled(bool enabled);
 
-    // The window's state variables, in twips per tick and reversals.
-    float& SpeedX(int index);
-    float& SpeedY(int index);
-    std::int64_t& BounceCount() { return bounceCount_; }
+    // The window's state variables: steps in twips per tick, and the count
+    // of reversals.
+    float SpeedX(int index) const;
+    float SpeedY(int index) const;
+    void SetSpeeds(int index, float speedX, float speedY);
+    void ReverseSpeedX(int index);
+    void ReverseSpeedY(int index);
+    std::int64_t BounceCount() const { return bounceCount_; }
+    // Adds one reversal to the count and returns the new count.
+    std::int64_t CountBounce() { return ++bounceCount_; }
+    // Puts the count at a given value, as a restored window would have it.
+    void SetBounceCount(std::int64_t count) { bounceCount_ = count; }
 
     const Damage& PendingDamage() const { return damage_; }
     // Hands over what changed and starts a fresh record.
@@ -53,12 +66,11 @@ private:
     Ball& BallAt(int index);
     void MarkBall(int index);
 
-    const Interior& interior_;
+    TwipSize interior_;
     std::string caption_;
     Colour backColor_;
     std::array<Ball, BallCount> shape1_{};
-    TextLabel label1_;
-    TextLabel label2_;
+    std::array<TextLabel, LabelCount> labels_;
     AnimationTimer timer1_;
     std::array<float, BallCount> speedX_{};
     std::array<float, BallCount> speedY_{};

@@ -5,7 +5,8 @@
 namespace bumblorbs {
 
 // Every length in the scene is in twips (1/1440 inch), held in single
-// precision like the original window's coordinates.
+// precision: the motion rules round every sum to single, so the type is part
+// of the behaviour.
 using Twips = float;
 inline constexpr float TwipsPerInch = 1440.0F;
 

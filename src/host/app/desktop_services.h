@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "behaviour/host_services.h"
+#include "host/core/random_generator.h"
+
+namespace bumblorbs {
+
+class Beeper;
+
+// The services the program's rules get on the desktop: the local clock, the
+// program's generator, the user's digit grouping and the alert sound.
+class DesktopServices final : public HostServices {
+public:
+    explicit DesktopServices(Beeper* beeper);
+
+    float SecondsSinceMidnight() override;
+    void SeedRandom(float seed) override { generator_.Seed(seed); }
+    float NextRandom() override { return generator_.Next(); }
+    std::string FormatNumber(std::int64_t value, std::string_view pattern) override;
+    void SoundBeep() override;
+    void UnloadWindow() override { unloaded_ = true; }
+
+    bool Unloaded() const { return unloaded_; }
+    const std::string& GroupSeparator() const { return separator_; }
+
+private:
+    Beeper* beeper_;
+    RandomGenerator generator_;
+    std::string separator_;
+    bool unloaded_ = false;
+};
+
+}  // namespace bumblorbs

@@ -1,0 +1,173 @@
+#include "host/app/desktop_window.h"
+
+#include <chrono>
+#include <iostream>
+#include <vector>
+
+#include "behaviour/handle_mouse_up.h"
+#include "behaviour/start_scene.h"
+#include "behaviour/step_balls.h"
+#include "host/app/display_scale.h"
+#include "host/app/show_watchdog.h"
+#include "host/app/window_icon.h"
+#include "host/sdl/host_fault.h"
+#include "scene/designed_layout.h"
+
+namespace bumblorbs {
+namespace {
+
+std::int64_t NowNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+std::int16_t ButtonBit(Uint8 sdlButton) {
+    switch (sdlButton) {
+        case SDL_BUTTON_LEFT: return LeftButton;
+        case SDL_BUTTON_RIGHT: return RightButton;
+        case SDL_BUTTON_MIDDLE: return MiddleButton;
+        default: return 0;
+    }
+}
+
+std::int16_t ShiftBits() {
+    const SDL_Keymod mod = SDL_GetModState();
+    return static_cast<std::int16_t>(((mod & KMOD_SHIFT) != 0 ? 1 : 0) |
+                                     ((mod & KMOD_CTRL) != 0 ? 2 : 0) |
+                                     ((mod & KMOD_ALT) != 0 ? 4 : 0));
+}
+
+}  // namespace
+
+DesktopWindow::DesktopWindow(SDL_Window* window, Beeper* beeper)
+    : window_(window),
+      mapping_(TwipsPerPixelAt(DesktopDpi(window_))),
+      scene_(DesignedLayout),
+      services_(beeper),
+      labels_(scene_, mapping_, services_.GroupSeparator()),
+      painter_(mapping_, labels_) {
+    UpdateInteriorSize();
+    if (!labels_.AllTextCovered()) {
+        std::cerr << "Bumblorbs: no installed font can draw all of the window's text; "
+                     "install the Debian package fonts-ipafont-gothic\n";
+    }
+    SetWindowIcon(window_);
+}
+
+void DesktopWindow::Run() {
+    StartScene(scene_, services_);
+    {
+        const ShowWatchdog watchdog(std::chrono::seconds(10));
+        SDL_ShowWindow(window_);
+    }
+    while (!services_.Unloaded()) {
+        WaitForEvents();
+        if (!services_.Unloaded()) {
+            Tick();
+            Paint();
+        }
+    }
+}
+
+void DesktopWindow::WaitForEvents() {
+    SyncTimer();
+    SDL_Event event;
+    const bool ticking = schedule_.Running() && !minimised_;
+    const int got = ticking ? SDL_WaitEventTimeout(&event, schedule_.MillisecondsUntilNext(NowNs()))
+                            : SDL_WaitEvent(&event);
+    if (got == 0) {
+        return;
+    }
+    do {
+        Handle(event);
+    } while (!services_.Unloaded() && SDL_PollEvent(&event) != 0);
+}
+
+// Follows Timer1's settings: ticks only while it is enabled with an
+// interval above zero.
+void DesktopWindow::SyncTimer() {
+    const AnimationTimer& timer = scene_.Timer1();
+    if (!timer.Ticking()) {
+        schedule_.Stop();
+    } else if (schedule_.PeriodNs() != TickPeriodNs(timer.Interval)) {
+        schedule_.Start(NowNs(), TickPeriodNs(timer.Interval));
+    }
+}
+
+void DesktopWindow::Tick() {
+    const std::int64_t now = NowNs();
+    if (!minimised_ && schedule_.TakeDue(now)) {
+        StepBalls(scene_, services_);
+        if constexpr (ReportTicks) {
+            tickReport_.Ticked(now, scene_.BounceCount());
+        }
+    }
+}
+
+void DesktopWindow::Paint() {
+    if (minimised_ || !scene_.PendingDamage().Any()) {
+        return;
+    }
+    SDL_Surface* surface = SDL_GetWindowSurface(window_);
+    if (surface == nullptr) {
+        ThrowSdlFault("SDL_GetWindowSurface");
+    }
+    const std::vector<SDL_Rect> painted = painter_.Paint(surface, scene_, scene_.TakeDamage());
+    if (!painted.empty() && SDL_UpdateWindowSurfaceRects(window_, painted.data(),
+                                                         static_cast<int>(painted.size())) != 0) {
+        ThrowSdlFault("SDL_UpdateWindowSurfaceRects");
+    }
+}
+
+void DesktopWindow::Handle(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT: services_.UnloadWindow(); break;
+        case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
+        case SDL_MOUSEBUTTONUP: HandleRelease(event.button); break;
+        default: break;
+    }
+}
+
+void DesktopWindow::HandleWindowEvent(const SDL_WindowEvent& event) {
+    switch (event.event) {
+        case SDL_WINDOWEVENT_CLOSE: services_.UnloadWindow(); break;
+        case SDL_WINDOWEVENT_EXPOSED: scene_.MarkAllDamaged(); break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            UpdateInteriorSize();
+            scene_.MarkAllDamaged();
+            break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+        case SDL_WINDOWEVENT_HIDDEN: minimised_ = true; break;
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+        case SDL_WINDOWEVENT_SHOWN:
+            if (minimised_) {
+                // The balls carry on from where they were, on a fresh cadence.
+                minimised_ = false;
+                schedule_.Stop();
+                scene_.MarkAllDamaged();
+            }
+            break;
+        default: break;
+    }
+}
+
+void DesktopWindow::UpdateInteriorSize() {
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    scene_.SetInteriorSize({mapping_.ToTwips(width), mapping_.ToTwips(height)});
+}
+
+void DesktopWindow::HandleRelease(const SDL_MouseButtonEvent& event) {
+    const std::int16_t button = ButtonBit(event.button);
+    const Twips x = mapping_.ToTwips(event.x);
+    const Twips y = mapping_.ToTwips(event.y);
+    if (button == 0 || event.which == SDL_TOUCH_MOUSEID || scene_.IsOverLabel(x, y)) {
+        return;
+    }
+    HandleMouseUp(scene_, services_, button, ShiftBits(), x, y);
+}
+
+}  // namespace bumblorbs

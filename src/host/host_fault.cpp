@@ -1,9 +1,0 @@
-#include "host/host_fault.h"
-
-#include <SDL.h>
-
-namespace bumblorbs {
-
-void ThrowSdlFault(const std::string& call) { throw HostFault(call + ": " + SDL_GetError()); }
-
-}  // namespace bumblorbs

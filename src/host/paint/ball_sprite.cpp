@@ -1,0 +1,117 @@
+#include "host/paint/ball_sprite.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "host/paint/surface_ops.h"
+#include "host/sdl/host_fault.h"
+
+namespace bumblorbs {
+namespace {
+
+float Coverage(float edge) { return std::clamp(edge + 0.5F, 0.0F, 1.0F); }
+
+std::uint32_t Channel(int fill, int border, float fillShare, float borderShare, float alpha) {
+    return static_cast<std::uint32_t>(std::lround(
+        (static_cast<float>(fill) * fillShare + static_cast<float>(border) * borderShare) / alpha));
+}
+
+std::uint32_t Blend(std::uint32_t source, std::uint32_t target) {
+    const std::uint32_t alpha = source >> 24U;
+    const std::uint32_t keep = 255 - alpha;
+    std::uint32_t result = 0xFF000000U;
+    for (unsigned shift = 0; shift < 24; shift += 8) {
+        const std::uint32_t s = (source >> shift) & 0xFFU;
+        const std::uint32_t t = (target >> shift) & 0xFFU;
+        result |= ((s * alpha + t * keep + 127) / 255) << shift;
+    }
+    return result;
+}
+
+}  // namespace
+
+BallSprite::BallSprite(int diameter, Colour fill, Colour border)
+    : image_(SDL_CreateRGBSurfaceWithFormat(0, diameter, diameter, 32, SDL_PIXELFORMAT_ARGB8888)),
+      fill_(fill),
+      border_(border) {
+    if (!image_) {
+        ThrowSdlFault("SDL_CreateRGBSurfaceWithFormat");
+    }
+    SDL_SetSurfaceBlendMode(image_.get(), SDL_BLENDMODE_BLEND);
+    const float radius = static_cast<float>(diameter) / 2;
+    for (int y = 0; y < diameter; ++y) {
+        std::uint32_t* pixels = PixelRow(image_.get(), y);
+        Row row{diameter, diameter, diameter, 0};
+        for (int x = 0; x < diameter; ++x) {
+            // Coverage of the pixel by the whole disc and by the disc inside
+            // the outline; the ring between them is the outline.
+            const float distance = std::hypot(static_cast<float>(x) + 0.5F - radius,
+                                              static_cast<float>(y) + 0.5F - radius);
+            const float disc = Coverage(radius - distance);
+            const float inner = Coverage(radius - 1 - distance);
+            const auto alpha = static_cast<std::uint32_t>(std::lround(disc * 255));
+            if (alpha == 0) {
+                pixels[x] = 0;
+                continue;
+            }
+            const float ring = disc - inner;
+            const std::uint32_t red = Channel(RedOf(fill), RedOf(border), inner, ring, disc);
+            const std::uint32_t green = Channel(GreenOf(fill), GreenOf(border), inner, ring, disc);
+            const std::uint32_t blue = Channel(BlueOf(fill), BlueOf(border), inner, ring, disc);
+            pixels[x] = (alpha << 24U) | (red << 16U) | (green << 8U) | blue;
+            row.First = std::min(row.First, x);
+            row.End = x + 1;
+            if (alpha == 255) {
+                row.OpaqueFirst = std::min(row.OpaqueFirst, x);
+                row.OpaqueEnd = x + 1;
+            }
+        }
+        if (row.OpaqueFirst > row.OpaqueEnd) {
+            row.OpaqueFirst = row.OpaqueEnd = row.End;
+        }
+        rows_.push_back(row);
+    }
+}
+
+void BallSprite::Draw(SDL_Surface* target, int x, int y) const {
+    if (!HasWordPixels(target)) {
+        SDL_Rect where{x, y, Diameter(), Diameter()};
+        if (SDL_BlitSurface(image_.get(), nullptr, target, &where) != 0) {
+            ThrowSdlFault("SDL_BlitSurface");
+        }
+        return;
+    }
+    const SDL_Rect placed{x, y, Diameter(), Diameter()};
+    SDL_Rect visible;
+    if (SDL_IntersectRect(&placed, &target->clip_rect, &visible) != SDL_TRUE) {
+        return;
+    }
+    const int left = visible.x - x;
+    const int right = left + visible.w;
+    for (int ty = visible.y; ty < visible.y + visible.h; ++ty) {
+        DrawRow(rows_[static_cast<std::size_t>(ty - y)], PixelRow(image_.get(), ty - y),
+                PixelRow(target, ty) + x, left, right);
+    }
+}
+
+void BallSprite::DrawRow(const Row& row, const std::uint32_t* from, std::uint32_t* to, int left,
+                         int right) const {
+    const int rimEnd = std::min(row.OpaqueFirst, right);
+    for (int n = std::max(row.First, left); n < rimEnd; ++n) {
+        to[n] = Blend(from[n], to[n]);
+    }
+    const int opaqueFirst = std::max(row.OpaqueFirst, left);
+    const int opaqueEnd = std::min(row.OpaqueEnd, right);
+    if (opaqueFirst < opaqueEnd) {
+        std::memcpy(to + opaqueFirst, from + opaqueFirst,
+                    static_cast<std::size_t>(opaqueEnd - opaqueFirst) * sizeof(std::uint32_t));
+    }
+    const int end = std::min(row.End, right);
+    for (int n = std::max(row.OpaqueEnd, left); n < end; ++n) {
+        to[n] = Blend(from[n], to[n]);
+    }
+}
+
+}  // namespace bumblorbs

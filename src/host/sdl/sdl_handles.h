@@ -1,0 +1,14 @@
+#pragma once
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include "host/core/owned_handle.h"
+
+namespace bumblorbs {
+
+using SurfaceHandle = OwnedHandle<SDL_Surface, SDL_FreeSurface>;
+using FontHandle = OwnedHandle<TTF_Font, TTF_CloseFont>;
+using WindowHandle = OwnedHandle<SDL_Window, SDL_DestroyWindow>;
+
+}  // namespace bumblorbs

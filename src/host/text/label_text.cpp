@@ -1,0 +1,63 @@
+#include "host/text/label_text.h"
+
+#include "host/sdl/host_fault.h"
+#include "host/text/font_finder.h"
+
+namespace bumblorbs {
+namespace {
+
+FontHandle OpenFont(const TextLabel& label, const PixelMapping& mapping,
+                    const std::string& mustDraw, bool& covered) {
+    const int pixels = mapping.FontPixels(label.Font.Points);
+    const FoundFace face = FindFace(label.Font.Face, pixels, mustDraw);
+    covered = face.CoversText;
+    // SDL_ttf sizes at 72 dpi by default, so a point size is a pixel size.
+    FontHandle font(TTF_OpenFontIndex(face.Path.c_str(), pixels, face.Index));
+    if (!font) {
+        throw HostFault("cannot open font " + face.Path + ": " + TTF_GetError());
+    }
+    if (label.Font.Weight >= 700 && !face.IsBold) {
+        TTF_SetFontStyle(font.get(), TTF_STYLE_BOLD);
+    }
+    return font;
+}
+
+}  // namespace
+
+LabelText::LabelText(const Scene& scene, const PixelMapping& mapping,
+                     std::string_view groupSeparator)
+    : mapping_(mapping) {
+    // Label1 only ever shows its designed text; Label2 shows the count.
+    const std::array<std::string, LabelCount> mustDraw{scene.Label(LabelId::Label1).Caption,
+                                                       "0123456789" + std::string(groupSeparator)};
+    for (const LabelId id : AllLabels) {
+        bool covered = true;
+        slots_[SlotOf(id)].Font = OpenFont(scene.Label(id), mapping, mustDraw[SlotOf(id)], covered);
+        allCovered_ = allCovered_ && covered;
+    }
+}
+
+SDL_Surface* LabelText::Rendered(const Scene& scene, LabelId id) {
+    const TextLabel& label = scene.Label(id);
+    Slot& slot = slots_[SlotOf(id)];
+    if (label.Caption.empty()) {
+        slot.Image.reset();
+        slot.RenderedCaption.clear();
+        return nullptr;
+    }
+    if (!slot.Image || slot.RenderedCaption != label.Caption) {
+        const SDL_Color colour{static_cast<Uint8>(RedOf(label.ForeColor)),
+                               static_cast<Uint8>(GreenOf(label.ForeColor)),
+                               static_cast<Uint8>(BlueOf(label.ForeColor)), 255};
+        const auto wrapWidth = static_cast<Uint32>(mapping_.ToPixels(label.Box.Width));
+        slot.Image.reset(TTF_RenderUTF8_Blended_Wrapped(slot.Font.get(), label.Caption.c_str(),
+                                                        colour, wrapWidth));
+        if (!slot.Image) {
+            throw HostFault(std::string("cannot render a caption: ") + TTF_GetError());
+        }
+        slot.RenderedCaption = label.Caption;
+    }
+    return slot.Image.get();
+}
+
+}  // namespace bumblorbs

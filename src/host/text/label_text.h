@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "host/sdl/pixel_mapping.h"
+#include "host/sdl/sdl_handles.h"
+#include "scene/scene.h"
+
+namespace bumblorbs {
+
+// The labels' fonts and their rendered captions. Each caption is rendered
+// again only when it changes.
+class LabelText {
+public:
+    // `groupSeparator` is the one the count is formatted with: the face for
+    // the count must draw it as well as the digits.
+    LabelText(const Scene& scene, const PixelMapping& mapping, std::string_view groupSeparator);
+
+    // The caption's image, wrapped at the box's width; null for an empty one.
+    SDL_Surface* Rendered(const Scene& scene, LabelId id);
+    // False when no installed face could draw every character of a label.
+    bool AllTextCovered() const { return allCovered_; }
+
+private:
+    struct Slot {
+        FontHandle Font;
+        std::string RenderedCaption;
+        SurfaceHandle Image;
+    };
+
+    const PixelMapping& mapping_;
+    std::array<Slot, LabelCount> slots_;
+    bool allCovered_ = true;
+};
+
+}  // namespace bumblorbs

@@ -1,0 +1,167 @@
+// Paints the scene in-process through SDL's offscreen video driver and reads
+// the pixels back: no X server needed.
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+
+#include "host/app/video_session.h"
+#include "host/paint/scene_painter.h"
+#include "host/sdl/pixel_mapping.h"
+#include "host/text/label_text.h"
+
+namespace bumblorbs {
+namespace {
+
+class RenderTest : public ::testing::TestWithParam<float> {
+protected:
+    static void SetUpTestSuite() {
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        video.emplace();
+    }
+    static void TearDownTestSuite() { video.reset(); }
+
+    RenderTest()
+        : mapping(TwipsPerPixelAt(GetParam())),
+          window(
+              SDL_CreateWindow("render test", 0, 0, Scaled(800), Scaled(600), SDL_WINDOW_HIDDEN)),
+          labels(scene, mapping, ","),
+          painter(mapping, labels) {}
+
+    // Pixels at 96 dpi scaled to this test's dpi.
+    int Scaled(int pixels) const {
+        return static_cast<int>(static_cast<float>(pixels) * GetParam() / DefaultDpi);
+    }
+
+    SDL_Surface* Surface() { return SDL_GetWindowSurface(window.get()); }
+
+    std::vector<SDL_Rect> Paint() { return painter.Paint(Surface(), scene, scene.TakeDamage()); }
+
+    Colour At(int x, int y) {
+        SDL_Surface* surface = Surface();
+        Uint32 pixel = 0;
+        SDL_memcpy(&pixel, static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * 4, 4);
+        Uint8 r = 0;
+        Uint8 g = 0;
+        Uint8 b = 0;
+        SDL_GetRGB(pixel, surface->format, &r, &g, &b);
+        return MakeColour(r, g, b);
+    }
+
+    // Anti-aliasing lets an edge pixel fall a shade short of its colour.
+    bool Near(int x, int y, Colour expected) {
+        const Colour got = At(x, y);
+        return std::abs(RedOf(got) - RedOf(expected)) <= 8 &&
+               std::abs(GreenOf(got) - GreenOf(expected)) <= 8 &&
+               std::abs(BlueOf(got) - BlueOf(expected)) <= 8;
+    }
+
+    int CountColour(Colour colour, const SDL_Rect& area) {
+        int count = 0;
+        for (int y = area.y; y < area.y + area.h; ++y) {
+            for (int x = area.x; x < area.x + area.w; ++x) {
+                count += At(x, y) == colour ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
+    // Several balls overlap ball 0 as designed; sends them off the surface.
+    void LeaveBallZeroAlone() {
+        for (int i = 1; i < BallCount; ++i) {
+            scene.Move(i, 100000, 100000);
+        }
+    }
+
+    static inline std::optional<VideoSession> video;
+    Scene scene{DesignedLayout};
+    PixelMapping mapping;
+    WindowHandle window;
+    LabelText labels;
+    ScenePainter painter;
+};
+
+constexpr Colour Red = 0x000000FF;
+constexpr Colour Blue = 0x00FF0000;
+constexpr Colour White = 0x00FFFFFF;
+constexpr Colour Yellow = 0x0000FFFF;
+
+TEST_P(RenderTest, BallZeroIsARedCircleWithABlueOutlineInsideItsBox) {
+    LeaveBallZeroAlone();
+    Paint();
+    // Box 360,1800 1215x495: circle 33 px across from (48,120) at 96 dpi.
+    const int left = Scaled(48);
+    const int top = Scaled(120);
+    const int diameter = Scaled(33);
+    EXPECT_EQ(At(left + diameter / 2, top + diameter / 2), Red);
+    EXPECT_TRUE(Near(left, top + diameter / 2, Blue));
+    EXPECT_TRUE(Near(left + diameter - 1, top + diameter / 2, Blue));
+    EXPECT_TRUE(Near(left + diameter / 2, top, Blue));
+    // The box's corners lie outside the circle and show the background.
+    EXPECT_EQ(At(Scaled(24), Scaled(120)), 0U);
+    EXPECT_EQ(At(left + 1, top + 1), 0U);
+    EXPECT_EQ(At(left - 1, top + diameter / 2), 0U);
+}
+
+TEST_P(RenderTest, HigherBallsAndLabelsAreDrawnOverLowerOnes) {
+    Paint();
+    // Ball 49 (yellow) hides ball 0 where they share a box.
+    EXPECT_EQ(At(Scaled(64), Scaled(136)), Yellow);
+    // Ball 3 sits under Label1's text: some of its circle shows white.
+    const SDL_Rect ball3{Scaled(176), Scaled(16), Scaled(33), Scaled(33)};
+    EXPECT_GT(CountColour(White, ball3), 0);
+    EXPECT_GT(CountColour(Red, ball3), 0);
+}
+
+TEST_P(RenderTest, Label1WritesWhiteOnlyInsideItsBox) {
+    Paint();
+    const SDL_Rect box = mapping.ToPixels(scene.Label(LabelId::Label1).Box);
+    const int inside = CountColour(White, box);
+    EXPECT_GT(inside, Scaled(200));
+    EXPECT_EQ(CountColour(White, {0, 0, Scaled(800), Scaled(600)}), inside);
+    // The text is drawn at the text's size: its rows span about the font's height.
+    int firstRow = -1;
+    int lastRow = -1;
+    for (int y = box.y; y < box.y + box.h; ++y) {
+        if (CountColour(White, {box.x, y, box.w, 1}) > 0) {
+            lastRow = y;
+            firstRow = firstRow < 0 ? y : firstRow;
+        }
+    }
+    EXPECT_GE(lastRow - firstRow + 1, Scaled(14));
+    EXPECT_LE(lastRow - firstRow + 1, Scaled(21));
+}
+
+TEST_P(RenderTest, Label2ShowsItsCaptionInRedOverANewBackground) {
+    Paint();
+    const SDL_Rect box = mapping.ToPixels(scene.Label(LabelId::Label2).Box);
+    EXPECT_EQ(CountColour(Red, box), 0);
+    scene.SetCaption(LabelId::Label2, "1,234");
+    scene.SetBackColor(0x00406080);
+    Paint();
+    EXPECT_GT(CountColour(Red, box), Scaled(30));
+    EXPECT_GT(CountColour(White, mapping.ToPixels(scene.Label(LabelId::Label1).Box)), 0);
+    EXPECT_EQ(At(Scaled(700), Scaled(500)), 0x00406080U);
+}
+
+TEST_P(RenderTest, AMoveRepaintsOnlyTheOldAndNewCircles) {
+    LeaveBallZeroAlone();
+    Paint();
+    scene.Move(0, 360 + 150, 1800 + 150);
+    const std::vector<SDL_Rect> painted = Paint();
+    ASSERT_EQ(painted.size(), 1U);
+    EXPECT_LE(painted[0].w * painted[0].h, Scaled(44) * Scaled(44));
+    // The old place shows background, the new one the ball.
+    EXPECT_EQ(At(Scaled(49), Scaled(121)), 0U);
+    EXPECT_EQ(At(Scaled(58 + 16), Scaled(130 + 16)), Red);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, RenderTest, ::testing::Values(96.0F, 192.0F),
+                         [](const auto& instance) {
+                             return std::to_string(static_cast<int>(instance.param)) + "dpi";
+                         });
+
+}  // namespace
+}  // namespace bumblorbs

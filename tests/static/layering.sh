@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Dependencies point one way: host -> behaviour -> scene, and within the host
+# app -> paint -> text -> sdl -> core, with audio beside them. Every quoted
+# include of the project's sources must stay within what its folder may see,
+# and the folders that run without a display include no platform header.
+#   tests/static/layering.sh SOURCE_DIR
+set -euo pipefail
+cd "$1"
+
+# folder: the folders its includes may name
+declare -A may_see=(
+  [src/scene]="scene"
+  [src/behaviour]="scene behaviour"
+  [src/host/core]="scene behaviour host/core"
+  [src/host/sdl]="scene host/core host/sdl"
+  [src/host/text]="scene host/core host/sdl host/text"
+  [src/host/paint]="scene host/core host/sdl host/text host/paint"
+  [src/host/audio]="host/core host/audio"
+  [src/host/app]="scene behaviour host/core host/sdl host/text host/paint host/audio host/app"
+  [src]="host/app"
+  [tools]="scene behaviour host/core tools"
+)
+platform_free="src/scene src/behaviour src/host/core tools"
+
+problems=0
+while IFS= read -r file; do
+  folder="$(dirname "$file")"
+  allowed="${may_see[$folder]:-}"
+  if [ -z "$allowed" ]; then
+    echo "$file: its folder has no place in the layering; add it to tests/static/layering.sh"
+    problems=$((problems + 1))
+    continue
+  fi
+  while IFS= read -r included; do
+    seen=0
+    for prefix in $allowed; do
+      [[ "$included" == "$prefix"/* ]] && seen=1
+    done
+    # Icons are data, included where they are used.
+    [[ "$included" == *.xpm ]] && seen=1
+    if [ "$seen" -eq 0 ]; then
+      echo "$file includes \"$included\", which $folder may not see"
+      problems=$((problems + 1))
+    fi
+  done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file")
+  if [[ " $platform_free " == *" $folder "* ]] &&
+     grep -n -E '^#include <(SDL|X11/|fontconfig/)' "$file"; then
+    echo "$file: $folder must build without SDL, Xlib or fontconfig"
+    problems=$((problems + 1))
+  fi
+done < <(find src tools -name '*.h' -o -name '*.cpp' | sort)
+
+[ "$problems" -eq 0 ] || { echo "$problems layering problem(s)"; exit 1; }
+echo "ok: every include points down the layers"

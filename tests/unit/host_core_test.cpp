@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <set>
+
+#include "bumblorbs-16.xpm"
+#include "bumblorbs-32.xpm"
+#include "bumblorbs-48.xpm"
+#include "host/core/ding.h"
+#include "host/core/number_format.h"
+#include "host/core/random_generator.h"
+#include "host/core/tick_schedule.h"
+#include "host/core/xpm_image.h"
+
+namespace bumblorbs {
+namespace {
+
+TEST(RandomGeneratorTest, StaysBelowOneEvenAfterRoundingToSingle) {
+    RandomGenerator generator;
+    generator.Seed(12345.5F);
+    float lowest = 1;
+    float highest = 0;
+    for (int n = 0; n < 2'000'000; ++n) {
+        const float value = generator.Next();
+        lowest = std::min(lowest, value);
+        highest = std::max(highest, value);
+        // A 1.0 here would turn into a step of 201.
+        ASSERT_LT(std::floor(static_cast<double>(value) * 200) + 1, 201);
+    }
+    EXPECT_GE(lowest, 0.0F);
+    EXPECT_LT(highest, 1.0F);
+    EXPECT_GT(highest, 0.999F);
+    EXPECT_LT(lowest, 0.001F);
+}
+
+TEST(RandomGeneratorTest, ReseedingWithTheSameClockReadingGivesFreshValues) {
+    RandomGenerator generator;
+    std::set<float> firsts;
+    for (int ball = 1; ball < 60; ++ball) {
+        generator.Seed(43200.0F);
+        firsts.insert(generator.Next());
+    }
+    EXPECT_EQ(firsts.size(), 59U);
+    // Back-to-back seeds with no draw between still move the state on.
+    RandomGenerator a;
+    RandomGenerator b;
+    a.Seed(7);
+    b.Seed(7);
+    b.Seed(7);
+    EXPECT_NE(a.Next(), b.Next());
+}
+
+TEST(RandomGeneratorTest, SameSeedsFromTheSameStartRepeat) {
+    RandomGenerator a;
+    RandomGenerator b;
+    a.Seed(1.5F);
+    b.Seed(1.5F);
+    for (int n = 0; n < 100; ++n) {
+        ASSERT_EQ(a.Next(), b.Next());
+    }
+}
+
+TEST(FormatByPatternTest, GroupsDigitsByThreesWithTheGivenSeparator) {
+    EXPECT_EQ(FormatByPattern(1, "#,###", ","), "1");
+    EXPECT_EQ(FormatByPattern(999, "#,###", ","), "999");
+    EXPECT_EQ(FormatByPattern(1000, "#,###", ","), "1,000");
+    EXPECT_EQ(FormatByPattern(1234, "#,###", "."), "1.234");
+    EXPECT_EQ(FormatByPattern(1234567, "#,###", "\u202F"), "1\u202F234\u202F567");
+    EXPECT_EQ(FormatByPattern(INT64_MAX, "#,###", ","), "9,223,372,036,854,775,807");
+    EXPECT_EQ(FormatByPattern(INT64_MIN, "#,###", ","), "-9,223,372,036,854,775,808");
+    EXPECT_EQ(FormatByPattern(1234, "####", ","), "1234");
+    // '#' places show no insignificant zero.
+    EXPECT_EQ(FormatByPattern(0, "#,###", ","), "");
+}
+
+TEST(FormatByPatternTest, LocaleWithoutASeparatorGivesAComma) {
+    const char* saved = std::getenv("LC_ALL");
+    const std::string restore = saved != nullptr ? saved : "";
+    setenv("LC_ALL", "C", 1);
+    EXPECT_EQ(LocaleGroupSeparator(), ",");
+    setenv("LC_ALL", "no_SUCH.locale", 1);
+    EXPECT_EQ(LocaleGroupSeparator(), ",");
+    if (saved != nullptr) {
+        setenv("LC_ALL", restore.c_str(), 1);
+    } else {
+        unsetenv("LC_ALL");
+    }
+}
+
+constexpr std::int64_t Ms = 1'000'000;
+
+TEST(TickScheduleTest, ShortIntervalsTickAtTheTimerResolution) {
+    EXPECT_EQ(TickPeriodNs(1), TimerResolutionNs);
+    EXPECT_EQ(TickPeriodNs(15), TimerResolutionNs);
+    EXPECT_EQ(TickPeriodNs(16), 16 * Ms);
+    EXPECT_EQ(TickPeriodNs(1000), 1000 * Ms);
+}
+
+TEST(TickScheduleTest, KeepsSixtyFourPerSecondWithoutDrift) {
+    TickSchedule schedule;
+    const std::int64_t start = 5'000 * Ms;
+    schedule.Start(start, TickPeriodNs(1));
+    std::int64_t now = start;
+    int ticks = 0;
+    // Wake when told, a little late each time, as a real loop does.
+    while (now < start + 60'000 * Ms) {
+        now += static_cast<std::int64_t>(schedule.MillisecondsUntilNext(now)) * Ms + 300'000;
+        if (schedule.TakeDue(now)) {
+            ++ticks;
+        }
+    }
+    EXPECT_EQ(ticks, 64 * 60);
+}
+
+TEST(TickScheduleTest, DropsTicksMissedDuringAStall) {
+    TickSchedule schedule;
+    schedule.Start(0, TimerResolutionNs);
+    EXPECT_FALSE(schedule.TakeDue(TimerResolutionNs - 1));
+    EXPECT_TRUE(schedule.TakeDue(TimerResolutionNs));
+    // A one-second stall: one tick, not sixty-four in a burst.
+    EXPECT_TRUE(schedule.TakeDue(1000 * Ms));
+    EXPECT_FALSE(schedule.TakeDue(1000 * Ms + 1));
+    // The next falls back on the cadence: 65 x 15.625 ms = 1015.625 ms.
+    EXPECT_EQ(schedule.MillisecondsUntilNext(1000 * Ms), 16);
+    EXPECT_FALSE(schedule.TakeDue(1015 * Ms));
+    EXPECT_TRUE(schedule.TakeDue(1015 * Ms + 625'000));
+}
+
+TEST(TickScheduleTest, StoppedScheduleNeverTicks) {
+    TickSchedule schedule;
+    EXPECT_FALSE(schedule.TakeDue(1'000'000 * Ms));
+    schedule.Start(0, TimerResolutionNs);
+    schedule.Stop();
+    EXPECT_FALSE(schedule.TakeDue(1'000 * Ms));
+}
+
+TEST(DecodeXpmTest, DecodesColoursAndTransparency) {
+    const char* const image[] = {"2 2 2 1", ". c None", "r c #FF0000", ".r", "r."};
+    const ArgbImage decoded = DecodeXpm(image);
+    ASSERT_EQ(decoded.Width, 2);
+    ASSERT_EQ(decoded.Height, 2);
+    EXPECT_EQ(decoded.Pixels, (std::vector<std::uint32_t>{0, 0xFFFF0000, 0xFFFF0000, 0}));
+}
+
+TEST(DecodeXpmTest, RejectsMalformedImages) {
+    const char* const shortRow[] = {"2 1 1 1", "r c #FF0000", "r"};
+    const char* const unknownColour[] = {"1 1 1 1", "r c #FF0000", "x"};
+    const char* const namedColour[] = {"1 1 1 1", "r c red", "r"};
+    const char* const missingRows[] = {"1 2 1 1", "r c #FF0000", "r"};
+    EXPECT_THROW(DecodeXpm(shortRow), std::invalid_argument);
+    EXPECT_THROW(DecodeXpm(unknownColour), std::invalid_argument);
+    EXPECT_THROW(DecodeXpm(namedColour), std::invalid_argument);
+    EXPECT_THROW(DecodeXpm(missingRows), std::invalid_argument);
+}
+
+TEST(DecodeXpmTest, ShippedIconsAreSixteenColoursWithATransparentCorner) {
+    for (const auto& [lines, size] :
+         {std::pair{std::span<const char* const>(bumblorbs_16_xpm), 16},
+          std::pair{std::span<const char* const>(bumblorbs_32_xpm), 32},
+          std::pair{std::span<const char* const>(bumblorbs_48_xpm), 48}}) {
+        const ArgbImage icon = DecodeXpm(lines);
+        EXPECT_EQ(icon.Width, size);
+        EXPECT_EQ(icon.Height, size);
+        EXPECT_EQ(icon.Pixels.front() >> 24U, 0U) << size;
+        const std::set<std::uint32_t> colours(icon.Pixels.begin(), icon.Pixels.end());
+        EXPECT_LE(colours.size(), 16U);
+    }
+}
+
+TEST(DingTest, ShortModerateAndSilentAtBothEnds) {
+    const std::vector<float> ding = SynthesiseDing(48000);
+    ASSERT_FALSE(ding.empty());
+    EXPECT_LE(ding.size(), 48000U / 4);
+    EXPECT_NEAR(ding.front(), 0, 1e-3);
+    EXPECT_NEAR(ding.back(), 0, 1e-3);
+    float peak = 0;
+    float largestJump = 0;
+    for (std::size_t n = 0; n < ding.size(); ++n) {
+        peak = std::max(peak, std::fabs(ding[n]));
+        if (n > 0) {
+            largestJump = std::max(largestJump, std::fabs(ding[n] - ding[n - 1]));
+        }
+    }
+    EXPECT_GT(peak, 0.1F);
+    EXPECT_LT(peak, 0.5F);
+    // No step larger than the tone itself makes: no click.
+    EXPECT_LT(largestJump, 0.1F);
+}
+
+}  // namespace
+}  // namespace bumblorbs
