@@ -6,6 +6,6 @@ source tools/prepare.sh
 
 bumblorbs_install_missing "${BUMBLORBS_RUNTIME_PACKAGES[@]}"
 echo "Building Bumblorbs in build/ ..."
-bumblorbs_configure build
-bumblorbs_compile build --target bumblorbs >/dev/null
+bumblorbs_configure default
+bumblorbs_compile default --target bumblorbs >/dev/null
 exec ./build/bumblorbs

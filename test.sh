@@ -7,14 +7,13 @@ cd "$(dirname "$0")"
 source tools/prepare.sh
 
 bumblorbs_install_missing "${BUMBLORBS_RUNTIME_PACKAGES[@]}" "${BUMBLORBS_TEST_PACKAGES[@]}"
-bumblorbs_configure build
-bumblorbs_compile build
+bumblorbs_configure default
+bumblorbs_compile default
 
 # Everything that needs no X server runs again under AddressSanitizer and
 # UndefinedBehaviorSanitizer; any report fails the run.
-bumblorbs_configure build-sanitize -DBUMBLORBS_BENCHMARKS=OFF \
-  "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-bumblorbs_compile build-sanitize
+bumblorbs_configure sanitize
+bumblorbs_compile sanitize
 echo "Tests without an X server, under AddressSanitizer and UndefinedBehaviorSanitizer:"
 if ! ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
   UBSAN_OPTIONS=print_stacktrace=1 \

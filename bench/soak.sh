@@ -9,9 +9,8 @@ source tools/prepare.sh
 source tools/xvfb.sh
 seconds="${1:-600}"
 
-bumblorbs_configure build-soak -DBUMBLORBS_REPORT_TICKS=ON -DBUILD_TESTING=OFF \
-  -DBUMBLORBS_BENCHMARKS=OFF
-bumblorbs_compile build-soak --target bumblorbs >/dev/null
+bumblorbs_configure soak
+bumblorbs_compile soak --target bumblorbs >/dev/null
 
 bumblorbs_start_xvfb 1920x1080
 log="$(mktemp)"

@@ -38,20 +38,28 @@ bumblorbs_install_missing() {
     apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# bumblorbs_configure DIR [cmake options...]: configuring again is cheap and
-# picks up test libraries installed since the last time.
+# bumblorbs_configure PRESET [cmake options...]: configures the preset's
+# build folder (CMakePresets.json). Configuring again is cheap and picks up
+# test libraries installed since the last time. Under CI any compiler
+# warning fails the build.
 bumblorbs_configure() {
-  local dir="$1"
+  local preset="$1"
   shift
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$dir.configure.log" 2>&1 || {
-    cat "$dir.configure.log" >&2
+  local strict=OFF
+  [ -n "${CI:-}" ] && strict=ON
+  local log
+  log="$(mktemp)"
+  cmake --preset "$preset" -DBUMBLORBS_WARNINGS_AS_ERRORS="$strict" "$@" >"$log" 2>&1 || {
+    cat "$log" >&2
+    rm -f "$log"
     return 1
   }
+  rm -f "$log"
 }
 
-# bumblorbs_compile DIR [cmake --build options...]
+# bumblorbs_compile PRESET [cmake --build options...]
 bumblorbs_compile() {
-  local dir="$1"
+  local preset="$1"
   shift
-  cmake --build "$dir" -j "$(nproc)" "$@"
+  cmake --build --preset "$preset" -j "$(nproc)" "$@"
 }

@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib.sh"
 measure() {
   start_app
   wait_window >/dev/null
-  sleep 0.5
+  wait_until 5 more_than 0 white_in_label1 || fail "no instruction text at scale $1"
   BALL="$("$XINSPECT" widest)"
   # Label1's box, at the scale asked for.
   TEXT_ROWS="$("$XINSPECT" rows 0 0 $((440 * $1)) $((50 * $1)) FFFFFF)"

@@ -4,6 +4,7 @@
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/xvfb.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/layout.sh"
 
 WORK="$(mktemp -d)"
 APP_PID=""
@@ -60,10 +61,40 @@ wait_exit() {
 
 alive() { kill -0 "$APP_PID" 2>/dev/null; }
 
+# wait_until SECONDS COMMAND...: runs COMMAND until it succeeds, and fails
+# (returns 1) if it has not within SECONDS, which may have a fraction.
+wait_until() {
+  local limit="$1"
+  shift
+  local deadline
+  deadline=$(($(date +%s%N) + $(awk -v s="$limit" 'BEGIN {printf "%d", s * 1e9}')))
+  until "$@"; do
+    [ "$(date +%s%N)" -lt "$deadline" ] || return 1
+    sleep 0.05
+  done
+}
+
+# more_than N COMMAND...: whether COMMAND prints a number above N.
+more_than() {
+  local limit="$1"
+  shift
+  [ "$("$@")" -gt "$limit" ]
+}
+
+# screen_changes: whether the screen changes from the picture it shows now.
+screen_changes() {
+  local before
+  before="$(screen_hash)"
+  wait_until 3 not_screen "$before"
+}
+not_screen() { [ "$(screen_hash)" != "$1" ]; }
+
 screen_hash() { xwd -root -silent | md5sum | cut -d' ' -f1; }
 
 # count_colour X Y W H RRGGBB
 count_colour() { "$XINSPECT" count "$@"; }
+white_in_label1() { count_colour $LABEL1_BOX FFFFFF; }
+red_in_label2() { count_colour $LABEL2_BOX FF0000; }
 dominant() { "$XINSPECT" dominant; }
 
 # release BUTTON X Y: a click whose release lands at X,Y.

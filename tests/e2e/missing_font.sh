@@ -15,10 +15,9 @@ CONF
 bumblorbs_start_xvfb 640x480
 start_app FONTCONFIG_FILE="$WORK/fonts.conf"
 wait_window >/dev/null
-sleep 1
+wait_until 5 more_than 50 white_in_label1 || fail "nothing of the instruction was drawn"
 alive || fail "the program ended without its Japanese font"
 [ "$(grep -c 'fonts-ipafont-gothic' "$APP_LOG")" -eq 1 ] || fail "the package to install is not named once"
-[ "$(count_colour 16 16 425 33 FFFFFF)" -gt 50 ] || fail "nothing of the instruction was drawn"
 kill -TERM "$APP_PID"
 wait_exit 3
 [ "$EXIT_STATUS" -eq 0 ] || fail "status $EXIT_STATUS"

@@ -15,9 +15,7 @@ pass "covers the screen"
 "$XINSPECT" icon "$window" | grep -qx '48x48' || fail "no 48x48 icon"
 pass "has its icon"
 
-sleep 0.5
-# Label1's box is 16,16 425x33 pixels at 96 dpi: white text there.
-[ "$(count_colour 16 16 425 33 FFFFFF)" -gt 200 ] || fail "no white instruction text"
+wait_until 5 more_than 200 white_in_label1 || fail "no white instruction text"
 # Balls are 33 pixels across at 96 dpi: their fill runs up to that wide.
 widest="$("$XINSPECT" widest)"
 [ "$widest" -ge 31 ] && [ "$widest" -le 33 ] || fail "the widest ball is $widest pixels"
