@@ -1,5 +1,26 @@
 #include <SDL_main.h>
 
-#include "host/app/desktop_program.h"
+#include <iostream>
+#include <string_view>
+#include <vector>
 
-int main(int /*argc*/, char* /*argv*/[]) { return bumblorbs::RunBumblorbs(); }
+#include "host/app/command_line.h"
+#include "host/app/desktop_program.h"
+#include "host/app/standard_descriptors.h"
+
+int main(int argc, char* argv[]) {
+    bumblorbs::OpenClosedStandardDescriptors();
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const bumblorbs::CommandLine line = bumblorbs::ParseCommandLine(args);
+    switch (line.What) {
+        case bumblorbs::CommandLine::Action::Help: std::cout << bumblorbs::UsageText(); return 0;
+        case bumblorbs::CommandLine::Action::Version:
+            std::cout << bumblorbs::VersionText();
+            return 0;
+        case bumblorbs::CommandLine::Action::Refuse:
+            std::cerr << "bumblorbs: " << line.Problem << '\n' << bumblorbs::UsageText();
+            return 2;
+        case bumblorbs::CommandLine::Action::Run: break;
+    }
+    return bumblorbs::RunBumblorbs();
+}

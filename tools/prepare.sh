@@ -3,12 +3,13 @@
 
 BUMBLORBS_RUNTIME_PACKAGES=(
   cmake g++ make pkg-config
-  libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev
+  libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev libxrandr-dev
   fonts-ipafont-gothic
 )
 BUMBLORBS_TEST_PACKAGES=(
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-apps x11-utils x11-xserver-utils openbox fonts-dejavu-core man-db
+  weston xwayland libegl-mesa0 libgl1-mesa-dri
   desktop-file-utils appstream dpkg-dev file
   cppcheck clang-tidy
 )

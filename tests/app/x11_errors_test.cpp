@@ -33,9 +33,21 @@ TEST(X11ErrorsTest, IgnoresAWakeUpSentToAClosedWindowAndPassesOnTheRest) {
     earlierCalls = 0;
     Raise(BadWindow, X_SendEvent);
     EXPECT_EQ(earlierCalls, 0);
-    Raise(BadWindow, X_MapWindow);
     Raise(BadValue, X_SendEvent);
+    Raise(BadAtom, X_GetProperty);
     EXPECT_EQ(earlierCalls, 2);
+    XSetErrorHandler(nullptr);
+}
+
+TEST(X11ErrorsDeathTest, AWindowThatVanishesMeansTheServerIsGoing) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    HandleX11Errors();
+    // As a shutting-down XWayland answers an input request and a put of pixels.
+    constexpr unsigned char XInputMajor = 131;
+    EXPECT_EXIT(Raise(BadWindow, XInputMajor), ::testing::ExitedWithCode(1),
+                "^Bumblorbs: fatal error: lost the connection to the X server\n$");
+    EXPECT_EXIT(Raise(BadDrawable, X_PutImage), ::testing::ExitedWithCode(1),
+                "lost the connection to the X server");
     XSetErrorHandler(nullptr);
 }
 

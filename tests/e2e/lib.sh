@@ -10,9 +10,15 @@ WORK="$(mktemp -d)"
 APP_PID=""
 APP_LOG="$WORK/app.log"
 
+WESTON_PID=""
+
 cleanup() {
   if [ -n "$APP_PID" ]; then
     kill -9 "$APP_PID" 2>/dev/null || true
+  fi
+  if [ -n "$WESTON_PID" ]; then
+    kill "$WESTON_PID" 2>/dev/null || true
+    wait "$WESTON_PID" 2>/dev/null || true
   fi
   bumblorbs_stop_xvfb
   rm -rf "$WORK"
@@ -34,6 +40,33 @@ pass() { echo "ok: $*"; }
 start_app() {
   env "$@" "$BUMBLORBS" >"$APP_LOG" 2>&1 &
   APP_PID=$!
+}
+
+# start_weston WIDTHxHEIGHT [weston options...]: a real Wayland compositor
+# on a private Xvfb of that size, its one output as large as the screen.
+# weston's X11 backend gives it a seat that xdotool on the Xvfb drives.
+# Sets WAYLAND_SOCKET_NAME, and XWAYLAND_DISPLAY when --xwayland is given.
+start_weston() {
+  local size="$1"
+  shift
+  bumblorbs_start_xvfb "$size"
+  export XDG_RUNTIME_DIR="$WORK/runtime"
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  WAYLAND_SOCKET_NAME="bumblorbs-test"
+  weston --backend=x11-backend.so --use-pixman --socket="$WAYLAND_SOCKET_NAME" \
+    --width="${size%x*}" --height="${size#*x}" --idle-time=0 "$@" >"$WORK/weston.log" 2>&1 &
+  WESTON_PID=$!
+  wait_until 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_SOCKET_NAME" || fail "weston did not start"
+  if [[ " $* " == *" --xwayland "* ]]; then
+    xwayland_ready() { grep -q 'xserver listening on display' "$WORK/weston.log"; }
+    wait_until 10 xwayland_ready || fail "weston did not start XWayland"
+    XWAYLAND_DISPLAY="$(grep -o 'listening on display :[0-9]*' "$WORK/weston.log" | grep -o ':[0-9]*')"
+  fi
+}
+
+# start_wayland_app [env assignments...]: the program as a native Wayland client.
+start_wayland_app() {
+  start_app -u DISPLAY WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" "$@"
 }
 
 # wait_window: prints the program's window id once it is shown.
@@ -94,6 +127,12 @@ screen_hash() { xwd -root -silent | md5sum | cut -d' ' -f1; }
 # count_colour X Y W H RRGGBB
 count_colour() { "$XINSPECT" count "$@"; }
 white_in_label1() { count_colour $LABEL1_BOX FFFFFF; }
+# white_in_label1_at SCALE: the same on an output of that scale.
+white_in_label1_at() {
+  local box
+  read -ra box <<<"$LABEL1_BOX"
+  count_colour $((box[0] * $1)) $((box[1] * $1)) $((box[2] * $1)) $((box[3] * $1)) FFFFFF
+}
 red_in_label2() { count_colour $LABEL2_BOX FF0000; }
 dominant() { "$XINSPECT" dominant; }
 

@@ -11,3 +11,13 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 5 "$BUMBLORBS" >"$A
 grep -q '^Bumblorbs: cannot open a window: ' "$APP_LOG" || fail "no clear message"
 [ "$(wc -l <"$APP_LOG")" -eq 1 ] || fail "more than one line on stderr"
 pass "no display: status 1 and one line"
+
+# A display that does not exist is named, in one line: nothing of what the
+# video libraries say while failing reaches the user.
+status=0
+env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER -u XDG_RUNTIME_DIR DISPLAY=:987 timeout 5 "$BUMBLORBS" \
+  >"$APP_LOG" 2>&1 || status=$?
+[ "$status" -eq 1 ] || fail "status $status for a missing display, expected 1"
+[ "$(cat "$APP_LOG")" = "Bumblorbs: cannot open a window: cannot open display :987" ] ||
+  fail "the missing display is not named in one line"
+pass "a missing display is named: status 1 and one line"

@@ -34,7 +34,13 @@ covers_screen() {
   [ "$WIDTH" -eq 320 ] && [ "$HEIGHT" -eq 240 ]
 }
 wait_until 3 covers_screen || fail "window is ${WIDTH}x${HEIGHT} under openbox"
-pass "full-screen under openbox"
+xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN ||
+  fail "openbox was not asked for full screen"
+xdotool windowmove "$window" 100 80
+at_origin() { covers_screen && [ "$X" -eq 0 ] && [ "$Y" -eq 0 ]; }
+sleep 0.3
+wait_until 2 at_origin || fail "a move left the screen uncovered: window at $X,$Y"
+pass "full-screen under openbox, and it stays so when moved"
 
 xdotool windowminimize --sync "$window"
 # A beep started just before may still be playing out.

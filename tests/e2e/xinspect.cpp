@@ -4,6 +4,9 @@
 //   xinspect rows X Y W H RRGGBB    how many rows of the area hold that colour
 //   xinspect widest                 the longest horizontal run of one colour
 //                                   other than the dominant one
+//   xinspect rim                    how many pixels lie between the background
+//                                   and the widest run: a ball's outline and
+//                                   its anti-aliasing, wider where blurred
 //   xinspect icon WINDOW            the sizes in the window's _NET_WM_ICON
 //   xinspect close WINDOW           asks the window to close, as a manager does
 
@@ -90,7 +93,9 @@ int Dominant(Display* display) {
     return 0;
 }
 
-int Widest(Display* display) {
+// `rim` says instead how many pixels before the run's start differ from
+// the background.
+int Widest(Display* display, bool rim) {
     int width = 0;
     int height = 0;
     XImage* image = GrabScreen(display, width, height);
@@ -99,6 +104,8 @@ int Widest(Display* display) {
     }
     const unsigned long background = DominantOf(image, width, height);
     int widest = 0;
+    int widestRow = 0;
+    int widestStart = 0;
     for (int j = 0; j < height; ++j) {
         int run = 0;
         unsigned long previous = background;
@@ -108,11 +115,18 @@ int Widest(Display* display) {
             previous = pixel;
             if (pixel != background && run > widest) {
                 widest = run;
+                widestRow = j;
+                widestStart = i - run + 1;
             }
         }
     }
+    int edge = 0;
+    while (widestStart - edge - 1 >= 0 &&
+           Rgb(image, widestStart - edge - 1, widestRow) != background) {
+        ++edge;
+    }
     XDestroyImage(image);
-    std::printf("%d\n", widest);
+    std::printf("%d\n", rim ? edge : widest);
     return 0;
 }
 
@@ -170,8 +184,8 @@ int main(int argc, char** argv) {
         } else {
             status = Fail("cannot read the screen");
         }
-    } else if (command == "widest" && argc == 2) {
-        status = Widest(display);
+    } else if ((command == "widest" || command == "rim") && argc == 2) {
+        status = Widest(display, command == "rim");
     } else if (command == "dominant" && argc == 2) {
         status = Dominant(display);
     } else if (command == "icon" && argc == 3) {

@@ -19,16 +19,28 @@
 namespace bumblorbs {
 namespace {
 
-// The window covers the whole screen of the display it opens on. A
-// borderless window at the display's bounds does so with or without a
-// window manager, where the desktop-fullscreen flag needs a manager's help.
+// The display under the pointer, where the user is looking; the primary
+// one where the platform does not say where the pointer is.
+int DisplayInUse() {
+    SDL_Point pointer{0, 0};
+    SDL_GetGlobalMouseState(&pointer.x, &pointer.y);
+    const int display = SDL_GetPointDisplayIndex(&pointer);
+    return display >= 0 ? display : 0;
+}
+
+// The window covers the whole output it opens on, above any panel: the
+// window manager or compositor is asked for full screen there. Placed at the
+// output's bounds without a border, it covers it where no manager runs too.
 WindowHandle OpenWindow(std::string_view caption) {
+    const int display = DisplayInUse();
     SDL_Rect bounds;
-    if (SDL_GetDisplayBounds(0, &bounds) != 0) {
+    if (SDL_GetDisplayBounds(display, &bounds) != 0) {
         throw NoDisplay(std::string("cannot read the screen's size: ") + SDL_GetError());
     }
     WindowHandle window(SDL_CreateWindow(std::string(caption).c_str(), bounds.x, bounds.y, bounds.w,
-                                         bounds.h, SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN));
+                                         bounds.h,
+                                         SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS |
+                                             SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN));
     if (!window) {
         throw NoDisplay(std::string("SDL_CreateWindow: ") + SDL_GetError());
     }
@@ -53,7 +65,8 @@ int RunBumblorbs() {
         std::cerr << "Bumblorbs: no sound (" << beeper.Problem() << "); carrying on silently\n";
     }
     try {
-        DesktopWindow form1(window.get(), beeper.Working() ? &beeper : nullptr);
+        DesktopWindow form1(window.get(), video->Driver() == "x11",
+                            beeper.Working() ? &beeper : nullptr);
         form1.Run();
     } catch (const std::exception& fault) {
         ReportFatal(fault.what(), window.get());

@@ -40,13 +40,15 @@ std::int16_t ShiftBits() {
 
 }  // namespace
 
-DesktopWindow::DesktopWindow(SDL_Window* window, Beeper* beeper)
+DesktopWindow::DesktopWindow(SDL_Window* window, bool x11, Beeper* beeper)
     : window_(window),
+      pixelsPerPoint_(PixelsPerPoint(window_)),
       mapping_(TwipsPerPixelAt(DesktopDpi(window_))),
       scene_(DesignedLayout),
       services_(beeper),
       labels_(scene_, mapping_, services_.GroupSeparator()),
-      painter_(mapping_, labels_) {
+      painter_(mapping_, labels_),
+      canvas_(MakeWindowCanvas(window_, x11)) {
     UpdateInteriorSize();
     if (!labels_.AllTextCovered()) {
         std::cerr << "Bumblorbs: no installed font can draw all of the window's text; "
@@ -109,15 +111,9 @@ void DesktopWindow::Paint() {
     if (minimised_ || !scene_.PendingDamage().Any()) {
         return;
     }
-    SDL_Surface* surface = SDL_GetWindowSurface(window_);
-    if (surface == nullptr) {
-        ThrowSdlFault("SDL_GetWindowSurface");
-    }
-    const std::vector<SDL_Rect> painted = painter_.Paint(surface, scene_, scene_.TakeDamage());
-    if (!painted.empty() && SDL_UpdateWindowSurfaceRects(window_, painted.data(),
-                                                         static_cast<int>(painted.size())) != 0) {
-        ThrowSdlFault("SDL_UpdateWindowSurfaceRects");
-    }
+    const std::vector<SDL_Rect> painted =
+        painter_.Paint(canvas_->Surface(), scene_, scene_.TakeDamage());
+    canvas_->Show(painted);
 }
 
 void DesktopWindow::Handle(const SDL_Event& event) {
@@ -125,6 +121,7 @@ void DesktopWindow::Handle(const SDL_Event& event) {
         case SDL_QUIT: services_.UnloadWindow(); break;
         case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
         case SDL_MOUSEBUTTONUP: HandleRelease(event.button); break;
+        case SDL_SYSWMEVENT: outputFollower_.Handle(*event.syswm.msg); break;
         default: break;
     }
 }
@@ -156,14 +153,14 @@ void DesktopWindow::HandleWindowEvent(const SDL_WindowEvent& event) {
 void DesktopWindow::UpdateInteriorSize() {
     int width = 0;
     int height = 0;
-    SDL_GetWindowSize(window_, &width, &height);
+    SDL_GetWindowSizeInPixels(window_, &width, &height);
     scene_.SetInteriorSize({mapping_.ToTwips(width), mapping_.ToTwips(height)});
 }
 
 void DesktopWindow::HandleRelease(const SDL_MouseButtonEvent& event) {
     const std::int16_t button = ButtonBit(event.button);
-    const Twips x = mapping_.ToTwips(event.x);
-    const Twips y = mapping_.ToTwips(event.y);
+    const Twips x = mapping_.ToTwips(static_cast<float>(event.x) * pixelsPerPoint_);
+    const Twips y = mapping_.ToTwips(static_cast<float>(event.y) * pixelsPerPoint_);
     if (button == 0 || event.which == SDL_TOUCH_MOUSEID || scene_.IsOverLabel(x, y)) {
         return;
     }

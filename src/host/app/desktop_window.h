@@ -3,8 +3,11 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "host/app/desktop_services.h"
+#include "host/app/window_canvas.h"
+#include "host/app/x11_output.h"
 #include "host/core/tick_report.h"
 #include "host/core/tick_schedule.h"
 #include "host/paint/scene_painter.h"
@@ -21,8 +24,9 @@ class Beeper;
 // window itself and the sound.
 class DesktopWindow {
 public:
-    // `beeper` may be null: the toy then runs silently.
-    DesktopWindow(SDL_Window* window, Beeper* beeper);
+    // `beeper` may be null: the toy then runs silently. `x11` says whether
+    // the window is on an X server.
+    DesktopWindow(SDL_Window* window, bool x11, Beeper* beeper);
 
     // Starts the scene, shows the window and delivers events until the
     // window is unloaded.
@@ -40,12 +44,16 @@ private:
     void UpdateInteriorSize();
 
     SDL_Window* window_;
+    // Mouse positions come in points; the scene is drawn in real pixels.
+    float pixelsPerPoint_;
     PixelMapping mapping_;
     Scene scene_;
     DesktopServices services_;
     LabelText labels_;
     ScenePainter painter_;
+    std::unique_ptr<WindowCanvas> canvas_;
     TickSchedule schedule_;
+    X11OutputFollower outputFollower_{window_};
     TickReport tickReport_{TickReportPeriodNs};
     bool minimised_ = false;
 };

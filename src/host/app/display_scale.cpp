@@ -17,17 +17,33 @@ std::optional<float> SaneDpi(std::string_view text) {
     return dpi;
 }
 
-float DesktopDpi(SDL_Window* window) {
+namespace {
+
+// The X desktops' own setting for their scale, where the window is on X11.
+std::optional<float> XftDpi(SDL_Window* window) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
-        return DefaultDpi;
+        return std::nullopt;
     }
     const char* resource = XGetDefault(info.info.x11.display, "Xft", "dpi");
-    if (resource == nullptr) {
-        return DefaultDpi;
-    }
-    return SaneDpi(resource).value_or(DefaultDpi);
+    return resource != nullptr ? SaneDpi(resource) : std::nullopt;
+}
+
+}  // namespace
+
+float PixelsPerPoint(SDL_Window* window) {
+    int points = 0;
+    int pixels = 0;
+    int height = 0;
+    SDL_GetWindowSize(window, &points, &height);
+    SDL_GetWindowSizeInPixels(window, &pixels, &height);
+    return points > 0 && pixels > 0 ? static_cast<float>(pixels) / static_cast<float>(points)
+                                    : 1.0F;
+}
+
+float DesktopDpi(SDL_Window* window) {
+    return XftDpi(window).value_or(DefaultDpi) * PixelsPerPoint(window);
 }
 
 }  // namespace bumblorbs

@@ -4,8 +4,6 @@
 #include <SDL_ttf.h>
 
 #include <cstdlib>
-#include <string>
-#include <string_view>
 
 #include "host/app/x11_errors.h"
 #include "host/sdl/host_fault.h"
@@ -13,40 +11,61 @@
 namespace bumblorbs {
 namespace {
 
-bool ShowsNothing(std::string_view driver) { return driver == "offscreen" || driver == "dummy"; }
-
-bool IsSet(const char* variable) {
+std::string_view Environment(const char* variable) {
     const char* value = std::getenv(variable);
-    return value != nullptr && *value != '\0';
-}
-
-bool AskedFor(std::string_view driver) {
-    return IsSet("SDL_VIDEODRIVER") && driver == std::getenv("SDL_VIDEODRIVER");
+    return value != nullptr ? value : "";
 }
 
 }  // namespace
 
-VideoSession::VideoSession() {
-    // Without a display to name, probing the drivers only prints their
-    // complaints; a driver chosen by SDL_VIDEODRIVER is still tried.
-    if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY") && !IsSet("SDL_VIDEODRIVER")) {
-        throw NoDisplay("no display is set (DISPLAY is empty)");
+std::vector<VideoDriverChoice> VideoDriversToTry(std::string_view sdlVideoDriver,
+                                                 std::string_view display,
+                                                 std::string_view waylandDisplay) {
+    if (!sdlVideoDriver.empty()) {
+        return {{std::string(sdlVideoDriver),
+                 "the video driver " + std::string(sdlVideoDriver) + " did not start"}};
     }
+    std::vector<VideoDriverChoice> choices;
+    if (!display.empty()) {
+        choices.push_back({"x11", "cannot open display " + std::string(display)});
+    }
+    if (!waylandDisplay.empty()) {
+        choices.push_back(
+            {"wayland", "cannot connect to the Wayland display " + std::string(waylandDisplay)});
+    }
+    return choices;
+}
 
-    // Draw into the window system's own shared-memory image and send only
-    // the changed rectangles; a GL-backed framebuffer would upload the whole
-    // screen on every update.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+VideoSession::VideoSession() {
+    const std::vector<VideoDriverChoice> choices = VideoDriversToTry(
+        Environment("SDL_VIDEODRIVER"), Environment("DISPLAY"), Environment("WAYLAND_DISPLAY"));
+    if (choices.empty()) {
+        throw NoDisplay("no display is set (DISPLAY and WAYLAND_DISPLAY are empty)");
+    }
     // A desktop toy should not keep the screensaver away.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    // The window is full screen: it needs no decorations, so no plugin
+    // library is loaded to draw them.
+    SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
     HandleX11Errors();
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        throw NoDisplay(SDL_GetError());
+    std::string unreachable;
+    for (const VideoDriverChoice& choice : choices) {
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, choice.Driver.c_str());
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+            driver_ = choice.Driver;
+            break;
+        }
+        unreachable += (unreachable.empty() ? "" : "; ") + choice.WhenUnreachable;
     }
-    const char* driver = SDL_GetCurrentVideoDriver();
-    if (driver == nullptr || (ShowsNothing(driver) && !AskedFor(driver))) {
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        throw NoDisplay("no display could be opened, only a driver that shows nothing");
+    if (driver_.empty()) {
+        throw NoDisplay(unreachable);
+    }
+    if (driver_ == "x11") {
+        // Draw into the X server's own shared-memory image and send only the
+        // changed rectangles; a GL-backed framebuffer would upload the whole
+        // screen on every update. Other drivers have no framebuffer but the
+        // GL-backed one.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     }
     if (TTF_Init() != 0) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);

@@ -20,6 +20,13 @@ int OnProtocolError(Display* display, XErrorEvent* error) {
     if (error->error_code == BadWindow && error->request_code == X_SendEvent) {
         return 0;
     }
+    // The toy's one window, or what is drawn into it, vanished under it:
+    // nothing else destroys it while the toy runs, so the server is going
+    // away (a compositor's XWayland destroys every window as it shuts down,
+    // before it closes the connections).
+    if (error->error_code == BadWindow || error->error_code == BadDrawable) {
+        OnLostDisplay(display);
+    }
     return xlibHandler != nullptr ? xlibHandler(display, error) : 0;
 }
 

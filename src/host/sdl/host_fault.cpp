@@ -4,6 +4,9 @@
 
 namespace bumblorbs {
 
-void ThrowSdlFault(const std::string& call) { throw HostFault(call + ": " + SDL_GetError()); }
+void ThrowSdlFault(const std::string& call) {
+    const std::string reason = SDL_GetError();
+    throw HostFault(call + ": " + (reason.empty() ? "it failed and SDL gave no reason" : reason));
+}
 
 }  // namespace bumblorbs

@@ -1,0 +1,96 @@
+#include "host/app/window_canvas.h"
+
+#include "host/sdl/host_fault.h"
+#include "host/sdl/sdl_handles.h"
+
+namespace bumblorbs {
+namespace {
+
+using RendererHandle = OwnedHandle<SDL_Renderer, SDL_DestroyRenderer>;
+using TextureHandle = OwnedHandle<SDL_Texture, SDL_DestroyTexture>;
+
+class WindowSurfaceCanvas final : public WindowCanvas {
+public:
+    explicit WindowSurfaceCanvas(SDL_Window* window) : window_(window) {}
+
+    SDL_Surface* Surface() override {
+        SDL_Surface* surface = SDL_GetWindowSurface(window_);
+        if (surface == nullptr) {
+            ThrowSdlFault("the window's surface (SDL_GetWindowSurface)");
+        }
+        return surface;
+    }
+
+    void Show(std::span<const SDL_Rect> rects) override {
+        if (!rects.empty() && SDL_UpdateWindowSurfaceRects(window_, rects.data(),
+                                                           static_cast<int>(rects.size())) != 0) {
+            ThrowSdlFault("SDL_UpdateWindowSurfaceRects");
+        }
+    }
+
+private:
+    SDL_Window* window_;
+};
+
+class TextureCanvas final : public WindowCanvas {
+public:
+    explicit TextureCanvas(SDL_Window* window)
+        : window_(window), renderer_(SDL_CreateRenderer(window, -1, 0)) {
+        if (!renderer_) {
+            ThrowSdlFault("a renderer for the window (SDL_CreateRenderer)");
+        }
+    }
+
+    SDL_Surface* Surface() override {
+        int width = 0;
+        int height = 0;
+        SDL_GetWindowSizeInPixels(window_, &width, &height);
+        if (!surface_ || surface_->w != width || surface_->h != height) {
+            surface_.reset(
+                SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
+            texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_ARGB8888,
+                                             SDL_TEXTUREACCESS_STREAMING, width, height));
+            if (!surface_ || !texture_) {
+                ThrowSdlFault("a " + std::to_string(width) + "x" + std::to_string(height) +
+                              " canvas for the window");
+            }
+        }
+        return surface_.get();
+    }
+
+    void Show(std::span<const SDL_Rect> rects) override {
+        if (rects.empty()) {
+            return;
+        }
+        for (const SDL_Rect& rect : rects) {
+            const auto* pixels =
+                static_cast<const Uint8*>(surface_->pixels) + rect.y * surface_->pitch + rect.x * 4;
+            if (SDL_UpdateTexture(texture_.get(), &rect, pixels, surface_->pitch) != 0) {
+                ThrowSdlFault("SDL_UpdateTexture");
+            }
+        }
+        // A frame is drawn whole: the renderer's back buffer holds no
+        // earlier picture to add the rectangles to.
+        if (SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr) != 0) {
+            ThrowSdlFault("SDL_RenderCopy");
+        }
+        SDL_RenderPresent(renderer_.get());
+    }
+
+private:
+    SDL_Window* window_;
+    RendererHandle renderer_;
+    SurfaceHandle surface_;
+    TextureHandle texture_;
+};
+
+}  // namespace
+
+std::unique_ptr<WindowCanvas> MakeWindowCanvas(SDL_Window* window, bool x11) {
+    if (x11) {
+        return std::make_unique<WindowSurfaceCanvas>(window);
+    }
+    return std::make_unique<TextureCanvas>(window);
+}
+
+}  // namespace bumblorbs

@@ -1,0 +1,139 @@
+#include "host/app/x11_output.h"
+
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/Xrandr.h>
+
+#include "host/core/owned_handle.h"
+
+namespace bumblorbs {
+namespace {
+
+using ScreenResources = OwnedHandle<XRRScreenResources, XRRFreeScreenResources>;
+using CrtcInfo = OwnedHandle<XRRCrtcInfo, XRRFreeCrtcInfo>;
+
+struct Rect {
+    int X = 0;
+    int Y = 0;
+    int Width = 0;
+    int Height = 0;
+
+    bool Contains(int x, int y) const {
+        return x >= X && y >= Y && x < X + Width && y < Y + Height;
+    }
+    bool operator==(const Rect&) const = default;
+};
+
+bool WindowInfo(SDL_Window* window, SDL_SysWMinfo& info) {
+    SDL_VERSION(&info.version);
+    return SDL_GetWindowWMInfo(window, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11;
+}
+
+// The output that shows the point, else the first one that shows anything.
+bool OutputAt(Display* display, Window root, int x, int y, Rect& found) {
+    const ScreenResources resources(XRRGetScreenResourcesCurrent(display, root));
+    if (!resources) {
+        return false;
+    }
+    bool any = false;
+    for (int i = 0; i < resources->ncrtc; ++i) {
+        const CrtcInfo crtc(XRRGetCrtcInfo(display, resources.get(), resources->crtcs[i]));
+        if (!crtc || crtc->mode == None || crtc->width == 0 || crtc->height == 0) {
+            continue;
+        }
+        const Rect output{crtc->x, crtc->y, static_cast<int>(crtc->width),
+                          static_cast<int>(crtc->height)};
+        if (output.Contains(x, y)) {
+            found = output;
+            return true;
+        }
+        if (!any) {
+            found = output;
+            any = true;
+        }
+    }
+    return any;
+}
+
+}  // namespace
+
+X11OutputFollower::X11OutputFollower(SDL_Window* window) : window_(window) {
+    SDL_SysWMinfo info;
+    if (!WindowInfo(window_, info)) {
+        return;
+    }
+    Display* display = info.info.x11.display;
+    int errorBase = 0;
+    if (XRRQueryExtension(display, &randrEventBase_, &errorBase) == False) {
+        return;
+    }
+    // The root window's ConfigureNotify says the screen changed size; added
+    // to whatever SDL already listens for there.
+    const Window root = DefaultRootWindow(display);
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display, root, &attributes) == 0) {
+        return;
+    }
+    XSelectInput(display, root, attributes.your_event_mask | StructureNotifyMask);
+    // This replaces SDL's own RandR selection, so it keeps what SDL asked for.
+    XRRSelectInput(display, root,
+                   RRScreenChangeNotifyMask | RRCrtcChangeNotifyMask | RROutputChangeNotifyMask);
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+    active_ = true;
+}
+
+void X11OutputFollower::Handle(const SDL_SysWMmsg& message) {
+    if (!active_ || message.subsystem != SDL_SYSWM_X11) {
+        return;
+    }
+    const XEvent& event = message.msg.x11.event;
+    const Window root = DefaultRootWindow(event.xany.display);
+    const bool rootChanged = event.type == ConfigureNotify && event.xconfigure.window == root;
+    const bool outputsChanged = event.type == randrEventBase_ + RRScreenChangeNotify ||
+                                event.type == randrEventBase_ + RRNotify;
+    if (rootChanged || outputsChanged) {
+        FitToOutput();
+    }
+}
+
+void X11OutputFollower::FitToOutput() {
+    SDL_SysWMinfo info;
+    if (!WindowInfo(window_, info)) {
+        return;
+    }
+    Display* display = info.info.x11.display;
+    const Window window = info.info.x11.window;
+    // A window manager keeps its full-screen windows on their output, and
+    // may take a request to move one as a wish to leave full screen.
+    XWindowAttributes rootAttributes;
+    if (XGetWindowAttributes(display, DefaultRootWindow(display), &rootAttributes) == 0 ||
+        (rootAttributes.all_event_masks & SubstructureRedirectMask) != 0) {
+        return;
+    }
+    Window root = 0;
+    Window child = 0;
+    Rect current;
+    unsigned width = 0;
+    unsigned height = 0;
+    unsigned border = 0;
+    unsigned depth = 0;
+    if (XGetGeometry(display, window, &root, &current.X, &current.Y, &width, &height, &border,
+                     &depth) == 0 ||
+        XTranslateCoordinates(display, window, root, 0, 0, &current.X, &current.Y, &child) ==
+            False) {
+        return;
+    }
+    current.Width = static_cast<int>(width);
+    current.Height = static_cast<int>(height);
+    Rect output;
+    if (!OutputAt(display, root, current.X + current.Width / 2, current.Y + current.Height / 2,
+                  output) ||
+        output == current) {
+        return;
+    }
+    XMoveResizeWindow(display, window, output.X, output.Y, static_cast<unsigned>(output.Width),
+                      static_cast<unsigned>(output.Height));
+    XFlush(display);
+}
+
+}  // namespace bumblorbs

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <SDL.h>
+
+namespace bumblorbs {
+
+// Keeps a full-screen window covering its output on a bare X server when
+// the output's resolution or the screen's layout changes. A window manager
+// does this for its full-screen windows, so where one runs this leaves it to
+// it; with none nothing else would, as SDL does not notice a mode change on
+// an output that stays connected. Does nothing under other video drivers.
+class X11OutputFollower {
+public:
+    explicit X11OutputFollower(SDL_Window* window);
+
+    // Hands over every window-system event; acts on the screen's changes.
+    void Handle(const SDL_SysWMmsg& message);
+
+private:
+    void FitToOutput();
+
+    SDL_Window* window_;
+    bool active_ = false;
+    int randrEventBase_ = 0;
+};
+
+}  // namespace bumblorbs

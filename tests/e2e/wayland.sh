@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# As a native Wayland client of a real compositor: the window covers the
+# whole output above weston's panel, the balls move, a left release paints
+# the background and a right release ends with status 0. On an output of
+# scale 2 the balls are drawn at the output's real pixels, twice the size
+# and as sharp as at scale 1.
+source "$(dirname "$0")/lib.sh"
+
+start_weston 640x480
+start_wayland_app
+wait_until 10 more_than 200 white_in_label1 ||
+  fail "no instruction text at the output's top-left: not full screen above the panel"
+[ "$(dominant)" = 000000 ] || fail "the output is not covered in black"
+screen_changes || fail "nothing moved"
+pass "covers the output and the balls move"
+rim1="$("$XINSPECT" rim)"
+release 1 600 440
+not_black() { [ "$(dominant)" != 000000 ]; }
+wait_until 3 not_black || fail "a left release did not paint the background"
+release 3 600 440
+wait_exit 3
+[ "$EXIT_STATUS" -eq 0 ] || fail "right release ended with status $EXIT_STATUS"
+pass "left release paints, right release ends with status 0"
+kill "$WESTON_PID"
+wait "$WESTON_PID" 2>/dev/null || true
+WESTON_PID=""
+bumblorbs_stop_xvfb
+
+# 640x480 points at scale 2 fill a 1280x960 screen.
+start_weston 1280x960 --scale=2
+start_wayland_app
+wait_until 10 more_than 800 white_in_label1_at 2 || fail "no instruction text at scale 2"
+fill="$("$XINSPECT" widest)"
+rim2="$("$XINSPECT" rim)"
+ball=$((fill + 2 * rim2))
+echo "scale 2: a ball is $ball pixels across, its outline $rim2 (scale 1: $rim1)"
+[ "$ball" -ge 65 ] && [ "$ball" -le 67 ] || fail "a ball is $ball pixels across at scale 2"
+[ "$rim2" -le 2 ] || fail "the outline is $rim2 pixels wide: the picture was scaled up"
+pass "scale 2: balls of $ball real pixels with a sharp outline"

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Under XWayland, with two outputs side by side: the window opens full screen
+# on the output under the pointer (XWayland puts it at the middle of the
+# screen, on the right-hand output, where the primary one is on the left),
+# and when the compositor shuts down the toy ends with one clear line and
+# status 1.
+source "$(dirname "$0")/lib.sh"
+
+start_weston 400x300 --output-count=2 --xwayland
+ulimit -c 0
+start_app -u WAYLAND_DISPLAY DISPLAY="$XWAYLAND_DISPLAY" SDL_AUDIODRIVER=dummy
+window="$(DISPLAY="$XWAYLAND_DISPLAY" wait_window)"
+on_right_output() {
+  eval "$(DISPLAY="$XWAYLAND_DISPLAY" xdotool getwindowgeometry --shell "$window")"
+  [ "$X" -eq 400 ] && [ "$Y" -eq 0 ] && [ "$WIDTH" -eq 400 ] && [ "$HEIGHT" -eq 300 ]
+}
+wait_until 3 on_right_output || fail "window at $X,$Y ${WIDTH}x${HEIGHT}, expected 400,0 400x300"
+pass "covers the output under the pointer"
+
+kill "$WESTON_PID"
+wait "$WESTON_PID" 2>/dev/null || true
+WESTON_PID=""
+wait_exit 5
+[ "$EXIT_STATUS" -eq 1 ] || fail "status $EXIT_STATUS after the compositor went away"
+[ "$(cat "$APP_LOG")" = "Bumblorbs: fatal error: lost the connection to the X server" ] ||
+  fail "not the one clear line"
+pass "the compositor's exit ends the toy with status 1 and one line"
