@@ -60,13 +60,11 @@ VideoSession::VideoSession() {
     if (driver_.empty()) {
         throw NoDisplay(unreachable);
     }
-    if (driver_ == "x11") {
-        // Draw into the X server's own shared-memory image and send only the
-        // changed rectangles; a GL-backed framebuffer would upload the whole
-        // screen on every update. Other drivers have no framebuffer but the
-        // GL-backed one.
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    }
+    // A window's own surface is then the window system's shared-memory
+    // image, sent rectangle by rectangle; a GL-backed one would upload the
+    // whole screen on every update. Wayland offers no such surface, and the
+    // host draws through a texture there instead (WindowCanvas).
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (TTF_Init() != 0) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         throw HostFault(std::string("TTF_Init: ") + TTF_GetError());

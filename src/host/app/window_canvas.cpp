@@ -1,5 +1,6 @@
 #include "host/app/window_canvas.h"
 
+#include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
 #include "host/sdl/sdl_handles.h"
 
@@ -63,8 +64,7 @@ public:
             return;
         }
         for (const SDL_Rect& rect : rects) {
-            const auto* pixels =
-                static_cast<const Uint8*>(surface_->pixels) + rect.y * surface_->pitch + rect.x * 4;
+            const std::uint32_t* pixels = PixelRow(surface_.get(), rect.y) + rect.x;
             if (SDL_UpdateTexture(texture_.get(), &rect, pixels, surface_->pitch) != 0) {
                 ThrowSdlFault("SDL_UpdateTexture");
             }
