@@ -1,6 +1,6 @@
 // Runs the toy's own start-up and motion with no display and prints what
-// happened, one comma-separated record a line: for golden tests, for
-// exploring edge cases and for benchmarks.
+// happened as CSV, one record a line: for golden tests, for exploring edge
+// cases and for benchmarks. `bumblorbs-sim --help` describes the records.
 
 #include <cinttypes>
 #include <cmath>
@@ -27,10 +27,23 @@ std::string Number(double value) {
     return text;
 }
 
+// A CSV field: quoted, its quotes doubled, where it holds a separator, a
+// quote or a line break, as the count's caption does with its group separator.
+std::string Field(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c == '"' ? "\"\"" : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
 void Run(const SimArguments& args) {
     Scene scene(DesignedLayout);
     scene.SetInteriorSize(args.Interior);
-    HeadlessServices services(args.Clock);
+    HeadlessServices services(args.ClockSeconds);
     StartScene(scene, services);
     for (int i = 0; i < BallCount; ++i) {
         const Ball& ball = scene.Shape1(i);
@@ -47,7 +60,7 @@ void Run(const SimArguments& args) {
         }
         StepBalls(scene, services);
         std::printf("tick,%ld,%" PRId64 ",%" PRId64 ",%s\n", tick, scene.BounceCount(),
-                    services.TakeBeeps(), scene.Label(LabelId::Label2).Caption.c_str());
+                    services.TakeBeeps(), Field(scene.Label(LabelId::Label2).Caption).c_str());
     }
     for (int i = 0; i < BallCount; ++i) {
         const Ball& ball = scene.Shape1(i);
@@ -61,15 +74,16 @@ void Run(const SimArguments& args) {
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && args[0] == "--help") {
-        std::fputs(bumblorbs::SimUsage, stdout);
-        return 0;
-    }
     std::string problem;
     const auto parsed = bumblorbs::ParseSimArguments(args, problem);
     if (!parsed) {
-        std::fprintf(stderr, "bumblorbs-sim: %s\n%s", problem.c_str(), bumblorbs::SimUsage);
+        std::fprintf(stderr, "bumblorbs-sim: %s\n%s", problem.c_str(),
+                     bumblorbs::SimUsage().c_str());
         return 2;
+    }
+    if (parsed->Help) {
+        std::fputs(bumblorbs::SimUsage().c_str(), stdout);
+        return 0;
     }
     bumblorbs::Run(*parsed);
     return 0;

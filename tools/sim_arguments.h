@@ -15,14 +15,19 @@ struct Resize {
 };
 
 struct SimArguments {
-    float Clock = 43200;
+    bool Help = false;
+    float ClockSeconds = 43200;
     long Ticks = 1000;
     TwipSize Interior = DesignedLayout.DesignedInterior;
+    // In the order of their ticks, at most one a tick.
     std::vector<Resize> Resizes;
 };
 
-inline constexpr const char* SimUsage =
-    "usage: bumblorbs-sim [--clock SECONDS] [--ticks N] [--interior WxH] [--resize T:WxH]...\n";
+// Whole twips are exact in single precision up to 2^24; a size beyond that
+// would not be the size asked for.
+inline constexpr float LargestSimTwips = 16'777'216.0F;
+
+std::string SimUsage();
 
 // Reads the simulator's command line (without the program's name); on a bad
 // argument returns nothing and puts the reason in `problem`.
