@@ -11,7 +11,35 @@
 namespace bumblorbs {
 namespace {
 
-float Coverage(float edge) { return std::clamp(edge + 0.5F, 0.0F, 1.0F); }
+// The share of the pixel [x, x+1) x [y, y+1) that a disc of `radius` about
+// (centre, centre) covers: its true area, so that a ring between two discs
+// weighs the same at every angle. Pixels wholly inside or outside are
+// settled from their corners; the rest are integrated column by column.
+float DiscCoverage(float x, float y, float centre, float radius) {
+    const float left = x - centre;
+    const float top = y - centre;
+    const float nearX = std::max({left, 0.0F, -(left + 1)});
+    const float nearY = std::max({top, 0.0F, -(top + 1)});
+    const float farX = std::max(std::fabs(left), std::fabs(left + 1));
+    const float farY = std::max(std::fabs(top), std::fabs(top + 1));
+    if (std::hypot(farX, farY) <= radius) {
+        return 1;
+    }
+    if (std::hypot(nearX, nearY) >= radius) {
+        return 0;
+    }
+    constexpr int Columns = 32;
+    float covered = 0;
+    for (int i = 0; i < Columns; ++i) {
+        const float column = left + (static_cast<float>(i) + 0.5F) / Columns;
+        const float halfChord2 = radius * radius - column * column;
+        if (halfChord2 > 0) {
+            const float halfChord = std::sqrt(halfChord2);
+            covered += std::max(0.0F, std::min(top + 1, halfChord) - std::max(top, -halfChord));
+        }
+    }
+    return covered / Columns;
+}
 
 std::uint32_t Channel(int fill, int border, float fillShare, float borderShare, float alpha) {
     return static_cast<std::uint32_t>(std::lround(
@@ -47,10 +75,10 @@ BallSprite::BallSprite(int diameter, Colour fill, Colour border)
         for (int x = 0; x < diameter; ++x) {
             // Coverage of the pixel by the whole disc and by the disc inside
             // the outline; the ring between them is the outline.
-            const float distance = std::hypot(static_cast<float>(x) + 0.5F - radius,
-                                              static_cast<float>(y) + 0.5F - radius);
-            const float disc = Coverage(radius - distance);
-            const float inner = Coverage(radius - 1 - distance);
+            const auto px = static_cast<float>(x);
+            const auto py = static_cast<float>(y);
+            const float disc = DiscCoverage(px, py, radius, radius);
+            const float inner = DiscCoverage(px, py, radius, radius - 1);
             const auto alpha = static_cast<std::uint32_t>(std::lround(disc * 255));
             if (alpha == 0) {
                 pixels[x] = 0;
