@@ -4,8 +4,9 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <optional>
 
 #include "host/app/video_session.h"
@@ -162,40 +163,49 @@ TEST_P(RenderTest, AMoveRepaintsOnlyTheOldAndNewCircles) {
 }
 
 // A white outline on a black fill over black: every pixel then shows how
-// much of it the outline covers.
-class OutlineTest : public ::testing::TestWithParam<int> {};
+// much of it the outline covers. Its weight is the outline's area within a
+// sector of the circle, read from the picture, over the sector's arc: one
+// pixel wide wherever it is measured.
+class OutlineTest : public ::testing::TestWithParam<int> {
+protected:
+    double WidthAt(SDL_Surface* picture, double degrees) const {
+        const int diameter = GetParam();
+        const double radius = diameter / 2.0;
+        constexpr double HalfSector = 15;
+        constexpr int Samples = 8;  // per pixel and axis
+        double area = 0;
+        for (int y = 0; y < diameter; ++y) {
+            for (int x = 0; x < diameter; ++x) {
+                const double weight = (PixelRow(picture, y)[x] & 0xFFU) / 255.0;
+                for (int i = 0; i < Samples * Samples && weight > 0; ++i) {
+                    const double sx = x + (i % Samples + 0.5) / Samples - radius;
+                    const double sy = y + (i / Samples + 0.5) / Samples - radius;
+                    const double off =
+                        std::remainder(std::atan2(sy, sx) * 180 / std::numbers::pi - degrees, 360);
+                    area += std::fabs(off) < HalfSector ? weight / (Samples * Samples) : 0;
+                }
+            }
+        }
+        return area / (2 * HalfSector * std::numbers::pi / 180 * (radius - 0.5));
+    }
+};
 
-TEST_P(OutlineTest, IsEquallyStrongOnTheAxesAndTheDiagonals) {
+TEST_P(OutlineTest, IsOnePixelWideOnTheAxesAndTheDiagonals) {
     const int diameter = GetParam();
     const BallSprite sprite(diameter, 0x00000000, 0x00FFFFFF);
-    const SurfaceHandle target(
+    const SurfaceHandle picture(
         SDL_CreateRGBSurfaceWithFormat(0, diameter, diameter, 32, SDL_PIXELFORMAT_XRGB8888));
-    ASSERT_TRUE(target);
-    SDL_FillRect(target.get(), nullptr, 0);
-    sprite.Draw(target.get(), 0, 0);
-    const auto weight = [&](int x, int y) {
-        return static_cast<int>(PixelRow(target.get(), y)[x] & 0xFFU);
-    };
-    const int middle = diameter / 2;
-    // On an axis the outline is the one outermost pixel.
-    EXPECT_GE(weight(0, middle), 250);
-    EXPECT_GE(weight(middle, diameter - 1), 250);
-    // At 45 degrees the one-pixel band crosses pixels aslant. Drawn by its
-    // true area its strongest pixel there holds at least 0.69 of a pixel,
-    // however the band falls on the grid (0.91 at best); shading by the
-    // distance of pixel centres gave only 0.56, and looked thin.
-    int diagonal = 0;
-    for (int n = 0; n < middle; ++n) {
-        diagonal = std::max(diagonal, weight(n, n));
-        diagonal = std::max(diagonal, weight(n, n + 1));
+    ASSERT_TRUE(picture);
+    SDL_FillRect(picture.get(), nullptr, 0);
+    sprite.Draw(picture.get(), 0, 0);
+    for (const double degrees : {180.0, -90.0, -135.0, 45.0}) {
+        EXPECT_NEAR(WidthAt(picture.get(), degrees), 1.0, 0.01) << degrees << " degrees";
     }
-    EXPECT_GE(diagonal, 170) << "at " << diameter << " pixels";
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, OutlineTest, ::testing::Values(33, 66),
-                         [](const auto& instance) {
-                             return std::to_string(instance.param * 96 / 33) + "dpi";
-                         });
+INSTANTIATE_TEST_SUITE_P(Dpi, OutlineTest, ::testing::Values(33, 66), [](const auto& instance) {
+    return std::to_string(instance.param * 96 / 33) + "dpi";
+});
 
 INSTANTIATE_TEST_SUITE_P(Dpi, RenderTest, ::testing::Values(96.0F, 192.0F),
                          [](const auto& instance) {
