@@ -12,7 +12,7 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
   fail "window at ${X},${Y} ${WIDTH}x${HEIGHT}, expected the whole 800x600 screen"
 pass "covers the screen"
 
-"$XINSPECT" icon "$window" | grep -qx '48x48' || fail "no 48x48 icon"
+"$XINSPECT" icon "$window" | grep -qx '64x64' || fail "no 64x64 icon"
 pass "has its icon"
 
 wait_until 5 more_than 200 white_in_label1 || fail "no white instruction text"

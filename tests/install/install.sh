@@ -1,44 +1,67 @@
 #!/usr/bin/env bash
-# cmake --install lays the program out like any desktop program, and the
-# Debian package holds the same files and names its runtime dependencies.
+# cmake --install lays the program out like a Debian game, the uninstall
+# target takes it all away again, and the Debian package holds the same
+# files, names each runtime dependency once and is lintian-clean.
 #   tests/install/install.sh BUILD_DIR
 set -euo pipefail
 build="$(cd "$1" && pwd)"
+source_dir="$(cd "$(dirname "$0")/../.." && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+expected=(
+  games/bumblorbs
+  share/applications/bumblorbs.desktop
+  share/metainfo/io.github.bumblorbs.bumblorbs.metainfo.xml
+  share/man/man6/bumblorbs.6.gz
+  share/doc/bumblorbs/changelog.gz
+  share/doc/bumblorbs/copyright
+  share/icons/hicolor/scalable/apps/bumblorbs.svg
+)
+sizes=(16 24 32 48 64 128 256)
+for size in "${sizes[@]}"; do
+  expected+=("share/icons/hicolor/${size}x${size}/apps/bumblorbs.png")
+done
+
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
-expected=(
-  bin/bumblorbs
-  share/applications/bumblorbs.desktop
-  share/metainfo/io.github.bumblorbs.Bumblorbs.metainfo.xml
-  share/man/man6/bumblorbs.6
-  share/icons/hicolor/16x16/apps/bumblorbs.xpm
-  share/icons/hicolor/32x32/apps/bumblorbs.xpm
-  share/icons/hicolor/48x48/apps/bumblorbs.xpm
-)
 for file in "${expected[@]}"; do
   [ -f "$prefix/$file" ] || fail "cmake --install did not install $file"
 done
-[ -x "$prefix/bin/bumblorbs" ] || fail "the program is not executable"
+[ -x "$prefix/games/bumblorbs" ] || fail "the program is not executable"
+for size in "${sizes[@]}"; do
+  file -b "$prefix/share/icons/hicolor/${size}x${size}/apps/bumblorbs.png" |
+    grep -q "^PNG image data, $size x $size, 8-bit/color RGBA" || fail "the ${size}px icon"
+done
+file -b "$prefix/share/icons/hicolor/scalable/apps/bumblorbs.svg" | grep -q '^SVG' || fail "the SVG icon"
 desktop-file-validate "$prefix/share/applications/bumblorbs.desktop" || fail "desktop entry"
 appstreamcli validate --no-net --pedantic \
-  "$prefix/share/metainfo/io.github.bumblorbs.Bumblorbs.metainfo.xml" >"$work/appstream.log" 2>&1 ||
+  "$prefix/share/metainfo/io.github.bumblorbs.bumblorbs.metainfo.xml" >"$work/appstream.log" 2>&1 ||
   { cat "$work/appstream.log" >&2; fail "AppStream metainfo"; }
-LC_ALL=C MANWIDTH=80 man -l "$prefix/share/man/man6/bumblorbs.6" 2>&1 >/dev/null | grep . && fail "man page warnings"
+LC_ALL=C MANWIDTH=80 man -l "$prefix/share/man/man6/bumblorbs.6.gz" 2>&1 >/dev/null | grep . &&
+  fail "man page warnings"
 echo "ok: cmake --install"
+
+# The uninstall script reads the manifest that this install just wrote.
+(cd "$build" && cmake -P "$source_dir/cmake/uninstall.cmake" >/dev/null)
+[ -z "$(find "$prefix" -type f)" ] || fail "uninstall left $(find "$prefix" -type f | head -n 3)"
+echo "ok: the uninstall target removes every installed file"
 
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1) ||
   { cat "$work/cpack.log" >&2; fail "cpack -G DEB"; }
 deb="$(ls "$work"/*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
 for package in libsdl2-2.0-0 libsdl2-ttf-2.0-0 libfontconfig1 fonts-ipafont-gothic; do
-  grep -q "$package" <<<"$depends" || fail "the package does not depend on $package: $depends"
+  [ "$(tr ',' '\n' <<<"$depends" | grep -c "^ *$package\b")" -eq 1 ] ||
+    fail "the package does not depend on $package exactly once: $depends"
 done
 dpkg-deb -x "$deb" "$work/root"
 for file in "${expected[@]}"; do
   [ -f "$work/root/usr/$file" ] || fail "the package lacks /usr/$file"
 done
-echo "ok: $(basename "$deb") depends on $depends"
+lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true
+if grep -E '^[EW]: ' "$work/lintian.log"; then
+  fail "lintian finds errors or warnings"
+fi
+echo "ok: $(basename "$deb") is lintian-clean and depends on $depends"

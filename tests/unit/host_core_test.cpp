@@ -5,14 +5,10 @@
 #include <cstdlib>
 #include <set>
 
-#include "bumblorbs-16.xpm"
-#include "bumblorbs-32.xpm"
-#include "bumblorbs-48.xpm"
 #include "host/core/ding.h"
 #include "host/core/number_format.h"
 #include "host/core/random_generator.h"
 #include "host/core/tick_schedule.h"
-#include "host/core/xpm_image.h"
 
 namespace bumblorbs {
 namespace {
@@ -134,39 +130,6 @@ TEST(TickScheduleTest, StoppedScheduleNeverTicks) {
     schedule.Start(0, TimerResolutionNs);
     schedule.Stop();
     EXPECT_FALSE(schedule.TakeDue(1'000 * Ms));
-}
-
-TEST(DecodeXpmTest, DecodesColoursAndTransparency) {
-    const char* const image[] = {"2 2 2 1", ". c None", "r c #FF0000", ".r", "r."};
-    const ArgbImage decoded = DecodeXpm(image);
-    ASSERT_EQ(decoded.Width, 2);
-    ASSERT_EQ(decoded.Height, 2);
-    EXPECT_EQ(decoded.Pixels, (std::vector<std::uint32_t>{0, 0xFFFF0000, 0xFFFF0000, 0}));
-}
-
-TEST(DecodeXpmTest, RejectsMalformedImages) {
-    const char* const shortRow[] = {"2 1 1 1", "r c #FF0000", "r"};
-    const char* const unknownColour[] = {"1 1 1 1", "r c #FF0000", "x"};
-    const char* const namedColour[] = {"1 1 1 1", "r c red", "r"};
-    const char* const missingRows[] = {"1 2 1 1", "r c #FF0000", "r"};
-    EXPECT_THROW(DecodeXpm(shortRow), std::invalid_argument);
-    EXPECT_THROW(DecodeXpm(unknownColour), std::invalid_argument);
-    EXPECT_THROW(DecodeXpm(namedColour), std::invalid_argument);
-    EXPECT_THROW(DecodeXpm(missingRows), std::invalid_argument);
-}
-
-TEST(DecodeXpmTest, ShippedIconsAreSixteenColoursWithATransparentCorner) {
-    for (const auto& [lines, size] :
-         {std::pair{std::span<const char* const>(bumblorbs_16_xpm), 16},
-          std::pair{std::span<const char* const>(bumblorbs_32_xpm), 32},
-          std::pair{std::span<const char* const>(bumblorbs_48_xpm), 48}}) {
-        const ArgbImage icon = DecodeXpm(lines);
-        EXPECT_EQ(icon.Width, size);
-        EXPECT_EQ(icon.Height, size);
-        EXPECT_EQ(icon.Pixels.front() >> 24U, 0U) << size;
-        const std::set<std::uint32_t> colours(icon.Pixels.begin(), icon.Pixels.end());
-        EXPECT_LE(colours.size(), 16U);
-    }
 }
 
 TEST(DingTest, ShortModerateAndSilentAtBothEnds) {

@@ -1,20 +1,17 @@
 #include "host/app/window_icon.h"
 
-#include <span>
-
-#include "bumblorbs-48.xpm"
-#include "host/core/xpm_image.h"
 #include "host/sdl/host_fault.h"
 #include "host/sdl/sdl_handles.h"
+#include "window_icon_pixels.h"
 
 namespace bumblorbs {
 
 void SetWindowIcon(SDL_Window* window) {
-    // SDL hands the window manager one image; the largest scales best.
-    ArgbImage image = DecodeXpm(std::span<const char* const>(bumblorbs_48_xpm));
+    // SDL hands the window manager one image. Managers show window icons
+    // at 16 to 64 pixels, and scale the largest down best.
     SurfaceHandle surface(SDL_CreateRGBSurfaceWithFormatFrom(
-        image.Pixels.data(), image.Width, image.Height, 32,
-        image.Width * static_cast<int>(sizeof(std::uint32_t)), SDL_PIXELFORMAT_ARGB8888));
+        const_cast<std::uint32_t*>(WindowIconPixels.data()), WindowIconSize, WindowIconSize, 32,
+        WindowIconSize * static_cast<int>(sizeof(std::uint32_t)), SDL_PIXELFORMAT_ARGB8888));
     if (!surface) {
         ThrowSdlFault("SDL_CreateRGBSurfaceWithFormatFrom");
     }
