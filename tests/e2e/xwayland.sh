@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Under XWayland, with two outputs side by side: the window opens full screen
-# on the output under the pointer (XWayland puts it at the middle of the
-# screen, on the right-hand output, where the primary one is on the left),
-# and when the compositor shuts down the toy ends with one clear line and
-# status 1.
+# on the output under the pointer (the right-hand one, where the primary one
+# is on the left), and when the compositor shuts down the toy ends with one
+# clear line and status 1.
 source "$(dirname "$0")/lib.sh"
 
 start_weston 400x300 --output-count=2 --xwayland
 ulimit -c 0
+# XWayland starts on its first client; once it shows both outputs, the
+# pointer is put on the right-hand one.
+both_outputs() { [ "$(DISPLAY="$XWAYLAND_DISPLAY" xdpyinfo | awk '/dimensions:/ {print $2}')" = 800x300 ]; }
+wait_until 10 both_outputs || fail "XWayland does not show two outputs"
+DISPLAY="$XWAYLAND_DISPLAY" xdotool mousemove 600 150
 start_app -u WAYLAND_DISPLAY DISPLAY="$XWAYLAND_DISPLAY" SDL_AUDIODRIVER=dummy
 window="$(DISPLAY="$XWAYLAND_DISPLAY" wait_window)"
 on_right_output() {
