@@ -1,6 +1,7 @@
 #include "host/app/desktop_window.h"
 
 #include <chrono>
+#include <ctime>
 #include <iostream>
 #include <vector>
 
@@ -16,10 +17,11 @@
 namespace bumblorbs {
 namespace {
 
+// The monotonic clock, which the tick's deadline is slept to.
 std::int64_t NowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
 }
 
 std::int16_t ButtonBit(Uint8 sdlButton) {
@@ -75,15 +77,20 @@ void DesktopWindow::Run() {
 void DesktopWindow::WaitForEvents() {
     SyncTimer();
     SDL_Event event;
-    const bool ticking = schedule_.Running() && !minimised_;
-    const int got = ticking ? SDL_WaitEventTimeout(&event, schedule_.MillisecondsUntilNext(NowNs()))
-                            : SDL_WaitEvent(&event);
-    if (got == 0) {
-        return;
-    }
-    do {
+    if (schedule_.Running() && !minimised_) {
+        // One wake a tick: sleep to the tick's deadline, then take every
+        // event that came meanwhile, so input waits at most one tick. A
+        // signal cuts the sleep short and is taken at once.
+        const std::int64_t due = schedule_.NextDueNs();
+        const timespec deadline{static_cast<time_t>(due / 1'000'000'000),
+                                static_cast<long>(due % 1'000'000'000)};
+        clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr);
+    } else if (SDL_WaitEvent(&event) != 0) {
         Handle(event);
-    } while (!services_.Unloaded() && SDL_PollEvent(&event) != 0);
+    }
+    while (!services_.Unloaded() && SDL_PollEvent(&event) != 0) {
+        Handle(event);
+    }
 }
 
 // Follows Timer1's settings: ticks only while it is enabled with an
@@ -111,9 +118,7 @@ void DesktopWindow::Paint() {
     if (minimised_ || !scene_.PendingDamage().Any()) {
         return;
     }
-    const std::vector<SDL_Rect> painted =
-        painter_.Paint(canvas_->Surface(), scene_, scene_.TakeDamage());
-    canvas_->Show(painted);
+    canvas_->Present(painter_, scene_, scene_.TakeDamage());
 }
 
 void DesktopWindow::Handle(const SDL_Event& event) {

@@ -1,5 +1,6 @@
 #include "host/app/window_canvas.h"
 
+#include "host/app/x11_tile_canvas.h"
 #include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
 #include "host/sdl/sdl_handles.h"
@@ -10,29 +11,6 @@ namespace {
 using RendererHandle = OwnedHandle<SDL_Renderer, SDL_DestroyRenderer>;
 using TextureHandle = OwnedHandle<SDL_Texture, SDL_DestroyTexture>;
 
-class WindowSurfaceCanvas final : public WindowCanvas {
-public:
-    explicit WindowSurfaceCanvas(SDL_Window* window) : window_(window) {}
-
-    SDL_Surface* Surface() override {
-        SDL_Surface* surface = SDL_GetWindowSurface(window_);
-        if (surface == nullptr) {
-            ThrowSdlFault("the window's surface (SDL_GetWindowSurface)");
-        }
-        return surface;
-    }
-
-    void Show(std::span<const SDL_Rect> rects) override {
-        if (!rects.empty() && SDL_UpdateWindowSurfaceRects(window_, rects.data(),
-                                                           static_cast<int>(rects.size())) != 0) {
-            ThrowSdlFault("SDL_UpdateWindowSurfaceRects");
-        }
-    }
-
-private:
-    SDL_Window* window_;
-};
-
 class TextureCanvas final : public WindowCanvas {
 public:
     explicit TextureCanvas(SDL_Window* window)
@@ -42,24 +20,8 @@ public:
         }
     }
 
-    SDL_Surface* Surface() override {
-        int width = 0;
-        int height = 0;
-        SDL_GetWindowSizeInPixels(window_, &width, &height);
-        if (!surface_ || surface_->w != width || surface_->h != height) {
-            surface_.reset(
-                SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
-            texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_ARGB8888,
-                                             SDL_TEXTUREACCESS_STREAMING, width, height));
-            if (!surface_ || !texture_) {
-                ThrowSdlFault("a " + std::to_string(width) + "x" + std::to_string(height) +
-                              " canvas for the window");
-            }
-        }
-        return surface_.get();
-    }
-
-    void Show(std::span<const SDL_Rect> rects) override {
+    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override {
+        const std::vector<SDL_Rect> rects = painter.Paint(Surface(), scene, damage);
         if (rects.empty()) {
             return;
         }
@@ -78,6 +40,25 @@ public:
     }
 
 private:
+    // As large as the window is now in pixels; after a resize a new one,
+    // which the resize's full repaint fills.
+    SDL_Surface* Surface() {
+        int width = 0;
+        int height = 0;
+        SDL_GetWindowSizeInPixels(window_, &width, &height);
+        if (!surface_ || surface_->w != width || surface_->h != height) {
+            surface_.reset(
+                SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
+            texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_ARGB8888,
+                                             SDL_TEXTUREACCESS_STREAMING, width, height));
+            if (!surface_ || !texture_) {
+                ThrowSdlFault("a " + std::to_string(width) + "x" + std::to_string(height) +
+                              " canvas for the window");
+            }
+        }
+        return surface_.get();
+    }
+
     SDL_Window* window_;
     RendererHandle renderer_;
     SurfaceHandle surface_;
@@ -88,7 +69,7 @@ private:
 
 std::unique_ptr<WindowCanvas> MakeWindowCanvas(SDL_Window* window, bool x11) {
     if (x11) {
-        return std::make_unique<WindowSurfaceCanvas>(window);
+        return std::make_unique<X11TileCanvas>(window);
     }
     return std::make_unique<TextureCanvas>(window);
 }

@@ -22,12 +22,4 @@ bool TickSchedule::TakeDue(std::int64_t nowNs) {
     return true;
 }
 
-int TickSchedule::MillisecondsUntilNext(std::int64_t nowNs) const {
-    const std::int64_t remaining = anchorNs_ + nextIndex_ * periodNs_ - nowNs;
-    if (remaining <= 0) {
-        return 0;
-    }
-    return static_cast<int>((remaining + 999'999) / 1'000'000);
-}
-
 }  // namespace bumblorbs

@@ -23,9 +23,8 @@ public:
     // Whether a tick is due at `nowNs`. If so, the next tick is the first
     // cadence point after now; any points in between are skipped.
     bool TakeDue(std::int64_t nowNs);
-    // Whole milliseconds to wait for the next tick, rounded up so that the
-    // wait never ends just short of it.
-    int MillisecondsUntilNext(std::int64_t nowNs) const;
+    // When the next tick falls due.
+    std::int64_t NextDueNs() const { return anchorNs_ + nextIndex_ * periodNs_; }
 
 private:
     std::int64_t anchorNs_ = 0;

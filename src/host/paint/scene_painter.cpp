@@ -37,18 +37,24 @@ void ScenePainter::RefreshSprite(const Ball& ball, int diameter) {
     }
 }
 
-std::vector<SDL_Rect> ScenePainter::DamagedRects(const SDL_Surface* target, const Scene& scene,
-                                                 const Damage& damage,
-                                                 const Circles& circles) const {
-    const SDL_Rect whole{0, 0, target->w, target->h};
+PaintPlan ScenePainter::Plan(const Scene& scene, const Damage& damage, int width, int height) {
+    PaintPlan plan;
+    for (int i = 0; i < BallCount; ++i) {
+        const Ball& ball = scene.Shape1(i);
+        SDL_Rect& circle = plan.Circles[static_cast<std::size_t>(i)];
+        circle = CirclePixels(ball.Box());
+        RefreshSprite(ball, circle.w);
+    }
+    const SDL_Rect whole{0, 0, width, height};
     if (damage.Everything) {
-        return {whole};
+        plan.Rects.push_back(whole);
+        return plan;
     }
     std::vector<SDL_Rect> rects;
     for (int i = 0; i < BallCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         if (damage.Balls.test(slot)) {
-            rects.push_back(Union(CirclePixels(damage.FormerBoxes[slot]), circles[slot]));
+            rects.push_back(Union(CirclePixels(damage.FormerBoxes[slot]), plan.Circles[slot]));
         }
     }
     for (const LabelId id : AllLabels) {
@@ -56,53 +62,45 @@ std::vector<SDL_Rect> ScenePainter::DamagedRects(const SDL_Surface* target, cons
             rects.push_back(mapping_.ToPixels(scene.Label(id).Box));
         }
     }
-    std::vector<SDL_Rect> visible;
-    for (const SDL_Rect& rect : rects) {
-        SDL_Rect clipped;
-        if (SDL_IntersectRect(&rect, &whole, &clipped) == SDL_TRUE) {
-            visible.push_back(clipped);
-        }
-    }
     // Overlapping rectangles are left apart: each is painted whole, so the
     // overlap is merely painted twice, where folding them into one bounding
     // box would repaint all the empty space between a cluster of balls.
-    return visible;
+    for (const SDL_Rect& rect : rects) {
+        SDL_Rect clipped;
+        if (SDL_IntersectRect(&rect, &whole, &clipped) == SDL_TRUE) {
+            plan.Rects.push_back(clipped);
+        }
+    }
+    return plan;
 }
 
 std::vector<SDL_Rect> ScenePainter::Paint(SDL_Surface* target, const Scene& scene,
                                           const Damage& damage) {
-    Circles circles;
-    for (int i = 0; i < BallCount; ++i) {
-        const Ball& ball = scene.Shape1(i);
-        SDL_Rect& circle = circles[static_cast<std::size_t>(i)];
-        circle = CirclePixels(ball.Box());
-        RefreshSprite(ball, circle.w);
+    PaintPlan plan = Plan(scene, damage, target->w, target->h);
+    for (const SDL_Rect& area : plan.Rects) {
+        PaintArea(target, {0, 0}, scene, plan, area);
     }
-    const Uint32 background = MapColour(target, scene.BackColor());
-    std::vector<SDL_Rect> rects = DamagedRects(target, scene, damage, circles);
-    for (const SDL_Rect& area : rects) {
-        PaintRect(target, scene, area, background, circles);
-    }
-    SDL_SetClipRect(target, nullptr);
-    return rects;
+    return std::move(plan.Rects);
 }
 
-void ScenePainter::PaintRect(SDL_Surface* target, const Scene& scene, const SDL_Rect& area,
-                             Uint32 background, const Circles& circles) {
-    SDL_SetClipRect(target, &area);
-    FillArea(target, area, background);
-    for (std::size_t i = 0; i < circles.size(); ++i) {
-        const SDL_Rect& where = circles[i];
+void ScenePainter::PaintArea(SDL_Surface* target, SDL_Point origin, const Scene& scene,
+                             const PaintPlan& plan, const SDL_Rect& area) {
+    const SDL_Rect local{area.x - origin.x, area.y - origin.y, area.w, area.h};
+    SDL_SetClipRect(target, &local);
+    FillArea(target, local, MapColour(target, scene.BackColor()));
+    for (std::size_t i = 0; i < plan.Circles.size(); ++i) {
+        const SDL_Rect& where = plan.Circles[i];
         if (SDL_HasIntersection(&where, &area) == SDL_TRUE) {
-            sprites_[i]->Draw(target, where.x, where.y);
+            sprites_[i]->Draw(target, where.x - origin.x, where.y - origin.y);
         }
     }
     for (const LabelId id : AllLabels) {
-        PaintLabel(target, scene, id, area);
+        PaintLabel(target, origin, scene, id, area);
     }
+    SDL_SetClipRect(target, nullptr);
 }
 
-void ScenePainter::PaintLabel(SDL_Surface* target, const Scene& scene, LabelId id,
+void ScenePainter::PaintLabel(SDL_Surface* target, SDL_Point origin, const Scene& scene, LabelId id,
                               const SDL_Rect& area) {
     const SDL_Rect box = mapping_.ToPixels(scene.Label(id).Box);
     SDL_Rect visible;
@@ -115,12 +113,12 @@ void ScenePainter::PaintLabel(SDL_Surface* target, const Scene& scene, LabelId i
     }
     // Text outside the label's box is clipped away, as is anything outside
     // the area being painted.
-    SDL_SetClipRect(target, &visible);
-    SDL_Rect where{box.x, box.y, text->w, text->h};
+    const SDL_Rect clip{visible.x - origin.x, visible.y - origin.y, visible.w, visible.h};
+    SDL_SetClipRect(target, &clip);
+    SDL_Rect where{box.x - origin.x, box.y - origin.y, text->w, text->h};
     if (SDL_BlitSurface(text, nullptr, target, &where) != 0) {
         ThrowSdlFault("SDL_BlitSurface");
     }
-    SDL_SetClipRect(target, &area);
 }
 
 }  // namespace bumblorbs

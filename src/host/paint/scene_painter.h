@@ -12,29 +12,39 @@
 
 namespace bumblorbs {
 
-// Paints the scene into a surface, stacked from the bottom: the background,
-// Shape1(0) .. Shape1(59), Label1, Label2. Only what the damage names is
-// painted again.
+// One paint's worth of facts: where each ball's circle stands in pixels, and
+// the rectangles of the window that must be painted again.
+struct PaintPlan {
+    std::array<SDL_Rect, BallCount> Circles{};
+    std::vector<SDL_Rect> Rects;
+};
+
+// Paints the scene, stacked from the bottom: the background, Shape1(0) ..
+// Shape1(59), Label1, Label2. Only what the damage names is painted again,
+// into whatever surface holds that part of the window.
 class ScenePainter {
 public:
     ScenePainter(const PixelMapping& mapping, LabelText& labels);
 
-    // Paints the damaged parts and returns the rectangles it painted, for the
-    // window to show. `damage.Everything` repaints the whole surface.
+    // What to paint for this damage in a window of the given pixel size.
+    // `damage.Everything` names the whole window.
+    PaintPlan Plan(const Scene& scene, const Damage& damage, int width, int height);
+
+    // Paints `area`, in window pixels, into `target`, whose top-left pixel
+    // stands at `origin` in the window.
+    void PaintArea(SDL_Surface* target, SDL_Point origin, const Scene& scene, const PaintPlan& plan,
+                   const SDL_Rect& area);
+
+    // Plans and paints into a surface that holds the whole window, and
+    // returns the rectangles it painted.
     std::vector<SDL_Rect> Paint(SDL_Surface* target, const Scene& scene, const Damage& damage);
 
 private:
-    // Where each ball's circle stands, in pixels, for one paint.
-    using Circles = std::array<SDL_Rect, BallCount>;
-
     SDL_Rect CirclePixels(const TwipRect& box) const;
     // Draws the ball's sprite again if its colours or size changed.
     void RefreshSprite(const Ball& ball, int diameter);
-    std::vector<SDL_Rect> DamagedRects(const SDL_Surface* target, const Scene& scene,
-                                       const Damage& damage, const Circles& circles) const;
-    void PaintRect(SDL_Surface* target, const Scene& scene, const SDL_Rect& area, Uint32 background,
-                   const Circles& circles);
-    void PaintLabel(SDL_Surface* target, const Scene& scene, LabelId id, const SDL_Rect& area);
+    void PaintLabel(SDL_Surface* target, SDL_Point origin, const Scene& scene, LabelId id,
+                    const SDL_Rect& area);
 
     const PixelMapping& mapping_;
     LabelText& labels_;

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <SDL.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XShm.h>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "host/app/window_canvas.h"
+#include "host/paint/tile_composer.h"
+
+namespace bumblorbs {
+
+// Paints an X11 window tile by tile. Each damaged rectangle is composed into
+// a small, tightly packed tile of a shared-memory area of about 1 MB and
+// sent with one XShmPutImage; no copy of the whole window is kept, so
+// memory does not grow with the screen. The area has two halves used on
+// alternate frames: the server reads one while the next frame is composed
+// in the other, and the canvas waits only if it has not finished with a
+// half it needs again. The connection is the canvas's own, so the server's
+// completion notices never wake the event loop. Where the server cannot
+// share memory (a remote display) the same tiles go by XPutImage.
+class X11TileCanvas final : public WindowCanvas, private TileSink {
+public:
+    explicit X11TileCanvas(SDL_Window* window);
+    ~X11TileCanvas() override;
+    X11TileCanvas(const X11TileCanvas&) = delete;
+    X11TileCanvas& operator=(const X11TileCanvas&) = delete;
+
+    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override;
+
+    // Pixels in each half of the shared area.
+    static constexpr std::size_t HalfPixels = 128 * 1024;
+
+private:
+    std::size_t MaxTilePixels() const override { return HalfPixels; }
+    std::uint32_t* Room(std::size_t pixels) override;
+    void Send(const Tile& tile) override;
+    void EndFrame() override;
+
+    bool AttachSharedMemory();
+    void Put(const Tile& tile, bool notify);
+    // Ends the current half's share of the frame and moves to the other one.
+    void SwitchHalf();
+    void WaitUntilFree(int half);
+
+    SDL_Window* window_;
+    Display* display_ = nullptr;
+    Window target_ = 0;
+    GC gc_ = nullptr;
+    XImage* image_ = nullptr;
+    XShmSegmentInfo segment_{};
+    bool shared_ = false;
+    int completionType_ = 0;
+    std::vector<std::uint32_t> plain_;  // the area where memory is not shared
+    std::uint32_t* area_ = nullptr;
+    int half_ = 0;
+    std::size_t used_ = 0;
+    // Completion notices asked for and seen so far, and the count each half
+    // must see before it may be written again.
+    std::uint64_t asked_ = 0;
+    std::uint64_t seen_ = 0;
+    std::array<std::uint64_t, 2> freeAfter_{};
+    bool holding_ = false;
+    Tile held_;
+};
+
+}  // namespace bumblorbs

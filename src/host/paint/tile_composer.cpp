@@ -1,0 +1,31 @@
+#include "host/paint/tile_composer.h"
+
+#include <algorithm>
+
+#include "host/sdl/host_fault.h"
+#include "host/sdl/sdl_handles.h"
+
+namespace bumblorbs {
+
+void ComposeTiles(ScenePainter& painter, const Scene& scene, const PaintPlan& plan,
+                  TileSink& sink) {
+    for (const SDL_Rect& rect : plan.Rects) {
+        const auto width = static_cast<std::size_t>(rect.w);
+        const int rowsPerTile =
+            static_cast<int>(std::max<std::size_t>(1, sink.MaxTilePixels() / width));
+        for (int top = rect.y; top < rect.y + rect.h; top += rowsPerTile) {
+            const SDL_Rect band{rect.x, top, rect.w, std::min(rowsPerTile, rect.y + rect.h - top)};
+            std::uint32_t* pixels = sink.Room(width * static_cast<std::size_t>(band.h));
+            const SurfaceHandle tile(SDL_CreateRGBSurfaceWithFormatFrom(
+                pixels, band.w, band.h, 32, band.w * 4, SDL_PIXELFORMAT_XRGB8888));
+            if (!tile) {
+                ThrowSdlFault("a tile's surface (SDL_CreateRGBSurfaceWithFormatFrom)");
+            }
+            painter.PaintArea(tile.get(), {band.x, band.y}, scene, plan, band);
+            sink.Send({pixels, band});
+        }
+    }
+    sink.EndFrame();
+}
+
+}  // namespace bumblorbs

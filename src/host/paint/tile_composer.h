@@ -1,0 +1,38 @@
+#pragma once
+
+#include <SDL_rect.h>
+
+#include <cstddef>
+#include <cstdint>
+
+#include "host/paint/scene_painter.h"
+
+namespace bumblorbs {
+
+// A part of the window painted on its own: Area.w x Area.h pixels of
+// 0x00RRGGBB, row after row with nothing between them.
+struct Tile {
+    std::uint32_t* Pixels = nullptr;
+    SDL_Rect Area{};
+};
+
+// Where tiles are composed and what takes them to the screen.
+class TileSink {
+public:
+    virtual ~TileSink() = default;
+
+    // The most pixels one tile may have.
+    virtual std::size_t MaxTilePixels() const = 0;
+    // Room for the next tile of `pixels` pixels; valid until the frame ends.
+    virtual std::uint32_t* Room(std::size_t pixels) = 0;
+    virtual void Send(const Tile& tile) = 0;
+    virtual void EndFrame() = 0;
+};
+
+// Paints each rectangle of the plan into tiles of its own, tightly packed
+// and small enough to stay in the cache while they are composed, and hands
+// them to the sink. Rectangles too large for one tile (a full repaint) go
+// in bands of whole rows.
+void ComposeTiles(ScenePainter& painter, const Scene& scene, const PaintPlan& plan, TileSink& sink);
+
+}  // namespace bumblorbs
