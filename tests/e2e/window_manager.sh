@@ -48,7 +48,6 @@ sleep 0.5
 from=$(stat -c %s "$audio")
 sleep 1.5
 to=$(stat -c %s "$audio")
-[ $((to - from)) -gt 10000 ] || fail "the sound device stopped while minimised"
 [ "$(tail -c +"$((from + 1))" "$audio" | head -c "$((to - from))" | tr -d '\0' | wc -c)" -eq 0 ] ||
   fail "beeps while minimised"
 pass "minimised: no beeps"

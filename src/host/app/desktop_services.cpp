@@ -21,4 +21,10 @@ void DesktopServices::SoundBeep() {
     }
 }
 
+void DesktopServices::QuietSound() {
+    if (beeper_ != nullptr) {
+        beeper_->RestWhenSilent();
+    }
+}
+
 }  // namespace bumblorbs

@@ -23,6 +23,8 @@ public:
     void UnloadWindow() override { unloaded_ = true; }
 
     bool Unloaded() const { return unloaded_; }
+    // Lets the sound device rest once the last beep has played out.
+    void QuietSound();
     const std::string& GroupSeparator() const { return separator_; }
 
 private:

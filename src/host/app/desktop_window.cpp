@@ -108,6 +108,7 @@ void DesktopWindow::Tick() {
     const std::int64_t now = NowNs();
     if (!minimised_ && schedule_.TakeDue(now)) {
         StepBalls(scene_, services_);
+        services_.QuietSound();
         if constexpr (ReportTicks) {
             tickReport_.Ticked(now, scene_.BounceCount());
         }

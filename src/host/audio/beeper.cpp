@@ -48,6 +48,28 @@ Beeper::Beeper() : ding_(SynthesiseDing(SampleRate)) {
         problem_ = SDL_GetError();
         return;
     }
+    audio_ = true;
+    fadeLength_ = SampleRate / 250;  // 4 ms
+    // Opened once now to learn whether there is sound at all; the first
+    // RestWhenSilent closes it again until the first beep.
+    if (!Open()) {
+        problem_ = SDL_GetError();
+        if (problem_.empty()) {
+            problem_ = "no audio device could be opened";
+        }
+    }
+}
+
+Beeper::~Beeper() {
+    if (device_ != 0) {
+        SDL_CloseAudioDevice(device_);
+    }
+    if (audio_) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+}
+
+bool Beeper::Open() {
     SDL_AudioSpec wanted{};
     wanted.freq = SampleRate;
     wanted.format = AUDIO_F32SYS;
@@ -56,25 +78,44 @@ Beeper::Beeper() : ding_(SynthesiseDing(SampleRate)) {
     wanted.callback = &Beeper::Fill;
     wanted.userdata = this;
     SDL_AudioSpec obtained{};
+    position_ = ding_.size();
+    fadeLeft_ = 0;
     device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    if (device_ != 0) {
+        SDL_PauseAudioDevice(device_, 0);
+    }
+    return device_ != 0;
+}
+
+void Beeper::Beep() {
     if (device_ == 0) {
-        problem_ = SDL_GetError();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (!Working() || lost_) {
+            return;
+        }
+        // The ding starts at silence, so a device opened for it makes no
+        // click. One that has gone away since is not asked for again.
+        const QuietStderr quiet;
+        lost_ = !Open();
+        if (lost_) {
+            return;
+        }
+    }
+    restart_.store(true, std::memory_order_release);
+}
+
+void Beeper::RestWhenSilent() {
+    if (device_ == 0) {
         return;
     }
-    position_ = ding_.size();
-    fadeLength_ = SampleRate / 250;  // 4 ms
-    SDL_PauseAudioDevice(device_, 0);
-}
-
-Beeper::~Beeper() {
-    if (device_ != 0) {
+    SDL_LockAudioDevice(device_);
+    const bool silent = !restart_.load(std::memory_order_acquire) && position_ >= ding_.size() &&
+                        (fadeLeft_ == 0 || fadingPosition_ >= ding_.size());
+    SDL_UnlockAudioDevice(device_);
+    if (silent) {
         SDL_CloseAudioDevice(device_);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        device_ = 0;
     }
 }
-
-void Beeper::Beep() { restart_.store(true, std::memory_order_release); }
 
 void Beeper::Fill(void* self, Uint8* stream, int length) {
     static_cast<Beeper*>(self)->Mix(reinterpret_cast<float*>(stream),

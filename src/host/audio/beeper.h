@@ -10,6 +10,9 @@ namespace bumblorbs {
 
 // Plays the alert sound through SDL audio. Audio is a comfort, not a need:
 // when no device opens, the toy goes on silently and Problem() says why.
+// The device is closed while nothing plays: SDL's audio thread would
+// otherwise wake a hundred times a second to play silence, paused or not. A
+// beep opens it again, which takes a few milliseconds.
 class Beeper {
 public:
     Beeper();
@@ -20,18 +23,25 @@ public:
     // Starts the sound from its beginning, cutting off one still playing, so
     // that beeps never queue up. Returns at once.
     void Beep();
-    bool Working() const { return device_ != 0; }
+    // Closes the device once the last sound has played out. Called from the
+    // thread that beeps, now and then (the toy does so every tick).
+    void RestWhenSilent();
+    // Whether a sound device could be opened at start.
+    bool Working() const { return problem_.empty(); }
     const std::string& Problem() const { return problem_; }
 
 private:
+    bool Open();
     static void Fill(void* self, Uint8* stream, int length);
     void Mix(float* out, int count);
 
     std::vector<float> ding_;
     SDL_AudioDeviceID device_ = 0;
     std::string problem_;
+    bool audio_ = false;  // SDL's audio subsystem is up
+    bool lost_ = false;   // the device would not open again
     std::atomic<bool> restart_{false};
-    // Owned by the audio thread.
+    // Owned by the audio thread, read under the device's lock.
     std::size_t position_ = 0;
     std::size_t fadingPosition_ = 0;
     int fadeLeft_ = 0;
