@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -13,11 +14,36 @@
 #include "host/paint/ball_sprite.h"
 #include "host/paint/scene_painter.h"
 #include "host/paint/surface_ops.h"
+#include "host/paint/tile_composer.h"
 #include "host/sdl/pixel_mapping.h"
 #include "host/text/label_text.h"
 
 namespace bumblorbs {
 namespace {
+
+// Takes tiles as a window would, into the surface that stands for it. Its
+// tiles are small, so that a full repaint goes in many bands.
+class SurfaceSink final : public TileSink {
+public:
+    explicit SurfaceSink(SDL_Surface* target) : target_(target), room_(MaxTilePixels()) {}
+
+    std::size_t MaxTilePixels() const override { return 4096; }
+    std::uint32_t* Room(std::size_t pixels) override {
+        EXPECT_LE(pixels, MaxTilePixels());
+        return room_.data();
+    }
+    void Send(const Tile& tile) override {
+        for (int row = 0; row < tile.Area.h; ++row) {
+            std::copy_n(tile.Pixels + static_cast<std::ptrdiff_t>(row) * tile.Area.w, tile.Area.w,
+                        PixelRow(target_, tile.Area.y + row) + tile.Area.x);
+        }
+    }
+    void EndFrame() override {}
+
+private:
+    SDL_Surface* target_;
+    std::vector<std::uint32_t> room_;
+};
 
 class RenderTest : public ::testing::TestWithParam<float> {
 protected:
@@ -41,7 +67,14 @@ protected:
 
     SDL_Surface* Surface() { return SDL_GetWindowSurface(window.get()); }
 
-    std::vector<SDL_Rect> Paint() { return painter.Paint(Surface(), scene, scene.TakeDamage()); }
+    // Paints as the desktop does: the damaged parts, tile by tile.
+    std::vector<SDL_Rect> Paint() {
+        SDL_Surface* surface = Surface();
+        const PaintPlan plan = painter.Plan(scene, scene.TakeDamage(), surface->w, surface->h);
+        SurfaceSink sink(surface);
+        ComposeTiles(painter, scene, plan, sink);
+        return plan.Rects;
+    }
 
     Colour At(int x, int y) {
         SDL_Surface* surface = Surface();
@@ -160,6 +193,32 @@ TEST_P(RenderTest, AMoveRepaintsOnlyTheOldAndNewCircles) {
     // The old place shows background, the new one the ball.
     EXPECT_EQ(At(Scaled(49), Scaled(121)), 0U);
     EXPECT_EQ(At(Scaled(58 + 16), Scaled(130 + 16)), Red);
+}
+
+TEST_P(RenderTest, TilesOfManyTicksAddUpToAWholeRepaint) {
+    Paint();
+    for (int tick = 0; tick < 60; ++tick) {
+        for (int i = 0; i < BallCount; ++i) {
+            const Ball& ball = scene.Shape1(i);
+            scene.Move(i, ball.Left + static_cast<float>(7 * (i % 5) - 14),
+                       ball.Top + static_cast<float>(5 * (i % 7) - 15));
+        }
+        scene.SetCaption(LabelId::Label2, std::to_string(tick * 37));
+        Paint();
+    }
+    const SurfaceHandle whole(SDL_CreateRGBSurfaceWithFormat(0, Surface()->w, Surface()->h, 32,
+                                                             SDL_PIXELFORMAT_XRGB8888));
+    Damage everything;
+    everything.Everything = true;
+    painter.Paint(whole.get(), scene, everything);
+    int differing = 0;
+    for (int y = 0; y < whole->h; ++y) {
+        for (int x = 0; x < whole->w; ++x) {
+            const std::uint32_t painted = PixelRow(Surface(), y)[x];
+            differing += ((PixelRow(whole.get(), y)[x] ^ painted) & 0xFFFFFFU) != 0 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 // A white outline on a black fill over black: every pixel then shows how

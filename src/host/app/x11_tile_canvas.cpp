@@ -1,6 +1,7 @@
 #include "host/app/x11_tile_canvas.h"
 
 #include <SDL_syswm.h>
+#include <X11/Xutil.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
