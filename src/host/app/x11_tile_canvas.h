@@ -30,6 +30,9 @@ public:
     X11TileCanvas& operator=(const X11TileCanvas&) = delete;
 
     void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override;
+    // Waits until the server has drawn every tile sent so far, for reading
+    // the window back.
+    void Finish() { XSync(display_, False); }
 
     // Pixels in each half of the shared area.
     static constexpr std::size_t HalfPixels = 128 * 1024;

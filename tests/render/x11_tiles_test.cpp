@@ -1,0 +1,76 @@
+// The X11 tile canvas on a real X server: after every tick the window, read
+// back from the server, shows exactly what a full repaint of the scene
+// paints. Any damage the tiles miss shows here. Run by with_xvfb.sh.
+
+// clang-format off
+// GoogleTest comes first: Xlib's macros (None, Bool) clash with its names.
+#include <gtest/gtest.h>
+#include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+// clang-format on
+
+#include "behaviour/start_scene.h"
+#include "behaviour/step_balls.h"
+#include "host/app/video_session.h"
+#include "host/app/x11_tile_canvas.h"
+#include "host/core/headless_services.h"
+#include "host/paint/surface_ops.h"
+
+namespace bumblorbs {
+namespace {
+
+constexpr int Width = 400;
+constexpr int Height = 300;
+
+TEST(X11TileCanvasTest, AfterEveryTickTheWindowShowsAFullRepaint) {
+    const VideoSession video;
+    ASSERT_EQ(video.Driver(), "x11");
+    const WindowHandle window(
+        SDL_CreateWindow("tiles", 0, 0, Width, Height, SDL_WINDOW_BORDERLESS));
+    ASSERT_TRUE(window);
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    ASSERT_EQ(SDL_GetWindowWMInfo(window.get(), &info), SDL_TRUE);
+    Display* display = info.info.x11.display;
+
+    const PixelMapping mapping(TwipsPerPixelAt(DefaultDpi));
+    Scene scene(DesignedLayout);
+    scene.SetInteriorSize({mapping.ToTwips(Width), mapping.ToTwips(Height)});
+    HeadlessServices host(43200.5F);
+    StartScene(scene, host);
+    LabelText labels(scene, mapping, ",");
+    ScenePainter painter(mapping, labels);
+    X11TileCanvas canvas(window.get());
+    const SurfaceHandle expected(
+        SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_XRGB8888));
+    Damage everything;
+    everything.Everything = true;
+
+    for (int tick = 0; tick < 200; ++tick) {
+        StepBalls(scene, host);
+        if (tick == 120) {
+            scene.SetBackColor(MakeColour(40, 90, 160));
+        }
+        canvas.Present(painter, scene, scene.TakeDamage());
+        canvas.Finish();
+        painter.Paint(expected.get(), scene, everything);
+        XImage* shown =
+            XGetImage(display, info.info.x11.window, 0, 0, Width, Height, AllPlanes, ZPixmap);
+        ASSERT_NE(shown, nullptr);
+        int differing = 0;
+        for (int y = 0; y < Height; ++y) {
+            for (int x = 0; x < Width; ++x) {
+                const auto pixel = static_cast<std::uint32_t>(XGetPixel(shown, x, y));
+                differing += ((pixel ^ PixelRow(expected.get(), y)[x]) & 0xFFFFFFU) != 0 ? 1 : 0;
+            }
+        }
+        XDestroyImage(shown);
+        ASSERT_EQ(differing, 0) << "after tick " << tick;
+    }
+    EXPECT_GT(scene.BounceCount(), 0);
+}
+
+}  // namespace
+}  // namespace bumblorbs
