@@ -1,22 +1,29 @@
 #!/usr/bin/env bash
-# Measures the real program full-screen on Xvfb: CPU of the program and of
-# the X server as percent of one core (median of 3 runs of SECONDS each, after
-# a 2 s warm-up), resident memory at the end, and the time from start to the
-# first painted frame (median of 5).
-#   bench/cpu.sh [SECONDS]        (after ./test.sh has built everything)
+# Measures the real program full-screen on Xvfb against the lightest
+# comparable X11 toy, XScreenSaver's attraction in its balls mode (where
+# the package xscreensaver-data-extra is installed), and against any other
+# builds of the program named on the command line. Runs are interleaved,
+# RUNS of each, SECONDS long after a 2 s warm-up, at 1920x1080 and
+# 3840x2160. Prints, for each, the medians and spread of the program's and
+# the X server's CPU (percent of one core) and of both together, the
+# resident memory, the time to the first frame (median of 5), and the ratio
+# of each build's total to attraction's.
+#   bench/cpu.sh [SECONDS] [RUNS] [OTHER-BUMBLORBS...]   (after ./test.sh has built everything)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/xvfb.sh
 source tests/e2e/layout.sh
-seconds="${1:-20}"
-program=build/bumblorbs
+seconds="${1:-15}"
+runs="${2:-3}"
+shift $(($# > 2 ? 2 : $#))
 xinspect=build/tests/xinspect
+attraction=/usr/libexec/xscreensaver/attraction
 tick=$(getconf CLK_TCK)
 
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+candidates=(build/bumblorbs "$@")
+[ -x "$attraction" ] && candidates+=(attraction)
 
-# The program now running, ended with the Xvfb however the script ends.
+work="$(mktemp -d)"
 app=""
 stop_all() {
   if [ -n "$app" ]; then
@@ -25,68 +32,96 @@ stop_all() {
     app=""
   fi
   bumblorbs_stop_xvfb
+  rm -rf "$work"
+}
+trap stop_all EXIT
+
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+spread() { sort -n | awk 'NR == 1 {lo = $1} {hi = $1} END {printf "%s-%s", lo, hi}'; }
+
+start() {
+  if [ "$1" = attraction ]; then
+    "$attraction" -root -mode balls -points 60 -size 33 -delay 15625 -threshold 5000 \
+      >/dev/null 2>&1 &
+  else
+    SDL_AUDIODRIVER=dummy "$1" >/dev/null 2>&1 &
+  fi
+  app=$!
 }
 
+# run_once CANDIDATE SCREEN: a line "CANDIDATE SCREEN program% xserver% together% rss-KiB".
 run_once() {
-  SDL_AUDIODRIVER=dummy "$program" 2>/dev/null &
-  app=$!
+  start "$1"
   sleep 2
-  local app0 x0 t0
-  app0=$(cpu_ticks "$app")
-  x0=$(cpu_ticks "$XVFB_PID")
-  t0=$(date +%s.%N)
+  local a0 x0 t0 a1 x1 t1 rss
+  a0=$(cpu_ticks "$app"); x0=$(cpu_ticks "$XVFB_PID"); t0=$(date +%s.%N)
   sleep "$seconds"
-  local app1 x1 t1 rss
-  app1=$(cpu_ticks "$app")
-  x1=$(cpu_ticks "$XVFB_PID")
-  t1=$(date +%s.%N)
+  a1=$(cpu_ticks "$app"); x1=$(cpu_ticks "$XVFB_PID"); t1=$(date +%s.%N)
   rss=$(awk '/VmRSS/ {print $2}' "/proc/$app/status")
   kill "$app"
-  wait "$app" || true
+  wait "$app" 2>/dev/null || true
   app=""
-  awk -v a=$((app1 - app0)) -v x=$((x1 - x0)) -v t0="$t0" -v t1="$t1" -v hz="$tick" -v rss="$rss" \
-    'BEGIN {printf "%.2f %.2f %d\n", 100 * a / hz / (t1 - t0), 100 * x / hz / (t1 - t0), rss}'
+  awk -v c="$1" -v s="$2" -v a=$((a1 - a0)) -v x=$((x1 - x0)) -v t0="$t0" -v t1="$t1" \
+    -v hz="$tick" -v rss="$rss" 'BEGIN {d = hz * (t1 - t0) / 100;
+      printf "%s %s %.2f %.2f %.2f %d\n", c, s, a / d, x / d, (a + x) / d, rss}'
 }
 
+# first_frame_ms PROGRAM: from start to the white instruction on screen.
 first_frame_ms() {
-  local start end
-  start=$(date +%s%N)
-  SDL_AUDIODRIVER=dummy "$program" 2>/dev/null &
-  app=$!
-  # The white instruction text is in the first frame.
+  local begin
+  begin=$(date +%s%N)
+  start "$1"
   until [ "$("$xinspect" count $LABEL1_BOX FFFFFF 2>/dev/null || echo 0)" -gt 100 ]; do
-    if ! kill -0 "$app" 2>/dev/null; then
-      echo "the program ended before its first frame" >&2
-      exit 1
-    fi
-    sleep 0.005
+    kill -0 "$app" 2>/dev/null || { echo "$1 ended before its first frame" >&2; exit 1; }
+    sleep 0.002
   done
-  end=$(date +%s%N)
+  echo $((($(date +%s%N) - begin) / 1000000))
   kill "$app"
-  wait "$app" || true
+  wait "$app" 2>/dev/null || true
   app=""
-  echo $(((end - start) / 1000000))
 }
 
-printf "| screen | program %%CPU | X server %%CPU | together | RSS after %ss | first frame |\n" "$seconds"
-printf "|---|---|---|---|---|---|\n"
-# Runs write to files, not through $(...): a subshell could not stop the
-# program it started if it failed half-way.
-results="$(mktemp)"
-frames="$(mktemp)"
-trap 'stop_all; rm -f "$results" "$frames"' EXIT
 for screen in 1920x1080 3840x2160; do
   bumblorbs_start_xvfb "$screen"
-  : >"$results"
-  : >"$frames"
-  for _ in 1 2 3; do run_once >>"$results"; done
-  for _ in 1 2 3 4 5; do first_frame_ms >>"$frames"; done
-  program_cpu=$(awk '{print $1}' "$results" | median)
-  xserver=$(awk '{print $2}' "$results" | median)
-  together=$(awk '{print $1 + $2}' "$results" | median)
-  rss=$(awk '{print $3}' "$results" | median)
-  frame=$(median <"$frames")
-  printf "| %s | %s | %s | %s | %s MiB | %s ms |\n" "$screen" "$program_cpu" "$xserver" "$together" \
-    "$(awk -v k="$rss" 'BEGIN {printf "%.1f", k / 1024}')" "$frame"
+  for _ in $(seq "$runs"); do
+    for candidate in "${candidates[@]}"; do
+      run_once "$candidate" "$screen" >>"$work/runs"
+    done
+  done
+  for candidate in "${candidates[@]}"; do
+    [ "$candidate" = attraction ] && continue
+    for _ in 1 2 3 4 5; do
+      echo "$candidate $screen $(first_frame_ms "$candidate")" >>"$work/frames"
+    done
+  done
   bumblorbs_stop_xvfb
 done
+
+column() { awk -v c="$1" -v s="$2" -v k="$3" '$1 == c && $2 == s {print $k}' "$4"; }
+echo "| program | screen | program %CPU | X server %CPU | together | RSS | first frame |"
+echo "|---|---|---|---|---|---|---|"
+for screen in 1920x1080 3840x2160; do
+  for c in "${candidates[@]}"; do
+    frame="-"
+    [ "$c" = attraction ] || frame="$(column "$c" "$screen" 3 "$work/frames" | median) ms"
+    printf "| %s | %s | %s (%s) | %s (%s) | %s (%s) | %.1f MB | %s |\n" "$c" "$screen" \
+      "$(column "$c" "$screen" 3 "$work/runs" | median)" "$(column "$c" "$screen" 3 "$work/runs" | spread)" \
+      "$(column "$c" "$screen" 4 "$work/runs" | median)" "$(column "$c" "$screen" 4 "$work/runs" | spread)" \
+      "$(column "$c" "$screen" 5 "$work/runs" | median)" "$(column "$c" "$screen" 5 "$work/runs" | spread)" \
+      "$(column "$c" "$screen" 6 "$work/runs" | median | awk '{print $1 / 1024}')" "$frame"
+  done
+done
+if [ -x "$attraction" ]; then
+  echo
+  echo "| program | screen | total CPU / attraction's |"
+  echo "|---|---|---|"
+  for screen in 1920x1080 3840x2160; do
+    theirs="$(column attraction "$screen" 5 "$work/runs" | median)"
+    for c in "${candidates[@]}"; do
+      [ "$c" = attraction ] && continue
+      ours="$(column "$c" "$screen" 5 "$work/runs" | median)"
+      printf "| %s | %s | %s |\n" "$c" "$screen" "$(awk -v o="$ours" -v t="$theirs" 'BEGIN {printf "%.2f", o / t}')"
+    done
+  done
+fi
