@@ -1,18 +1,18 @@
 // The cost of one animation tick: the rules alone, and the rules with the
-// repaint of what they changed.
+// repaint of what they changed into tiles, as the X11 window gets them.
 //   build/bench/bench_step_balls
 
-#include <SDL.h>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <optional>
+#include <vector>
 
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
 #include "host/app/video_session.h"
 #include "host/core/headless_services.h"
 #include "host/paint/scene_painter.h"
+#include "host/paint/tile_composer.h"
 #include "host/text/label_text.h"
 
 namespace bumblorbs {
@@ -33,14 +33,26 @@ void StepBallsOnly(benchmark::State& state) {
 }
 BENCHMARK(StepBallsOnly);
 
-// A tick and its repaint into a window surface of the given size, through
-// SDL's offscreen driver: the cost should follow the balls, not the screen.
-void StepAndRepaint(benchmark::State& state) {
+// Tiles composed in one buffer of the canvas's size and then dropped: the
+// cost of composing, without the server's.
+class DroppingSink final : public TileSink {
+public:
+    std::size_t MaxTilePixels() const override { return room_.size(); }
+    std::uint32_t* Room(std::size_t /*pixels*/) override { return room_.data(); }
+    void Send(const Tile& tile) override { benchmark::DoNotOptimize(tile.Pixels); }
+    void EndFrame() override {}
+
+private:
+    std::vector<std::uint32_t> room_ = std::vector<std::uint32_t>(128 * 1024);
+};
+
+// A tick and its repaint into tiles on a screen of the given size: the cost
+// follows the balls, not the screen.
+void StepAndRepaintIntoTiles(benchmark::State& state) {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     const auto width = static_cast<int>(state.range(0));
     const auto height = static_cast<int>(state.range(1));
-    VideoSession video;
-    WindowHandle window(SDL_CreateWindow("bench", 0, 0, width, height, SDL_WINDOW_HIDDEN));
+    const VideoSession video;
     Scene scene(DesignedLayout);
     scene.SetInteriorSize(
         {static_cast<Twips>(width) * TwipsPerPixel, static_cast<Twips>(height) * TwipsPerPixel});
@@ -49,14 +61,17 @@ void StepAndRepaint(benchmark::State& state) {
     const PixelMapping mapping(TwipsPerPixel);
     LabelText labels(scene, mapping, ",");
     ScenePainter painter(mapping, labels);
-    SDL_Surface* surface = SDL_GetWindowSurface(window.get());
-    painter.Paint(surface, scene, scene.TakeDamage());
+    DroppingSink sink;
+    ComposeTiles(painter, scene, painter.Plan(scene, scene.TakeDamage(), width, height), sink);
     for (auto _ : state) {
         StepBalls(scene, services);
-        benchmark::DoNotOptimize(painter.Paint(surface, scene, scene.TakeDamage()));
+        ComposeTiles(painter, scene, painter.Plan(scene, scene.TakeDamage(), width, height), sink);
     }
 }
-BENCHMARK(StepAndRepaint)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
+BENCHMARK(StepAndRepaintIntoTiles)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace bumblorbs

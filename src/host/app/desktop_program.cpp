@@ -11,6 +11,7 @@
 #include "host/app/desktop_window.h"
 #include "host/app/fatal_report.h"
 #include "host/app/video_session.h"
+#include "host/app/x11_output.h"
 #include "host/audio/beeper.h"
 #include "host/sdl/host_fault.h"
 #include "host/sdl/sdl_handles.h"
@@ -30,19 +31,24 @@ int DisplayInUse() {
 
 // The window covers the whole output it opens on, above any panel: the
 // window manager or compositor is asked for full screen there. Placed at the
-// output's bounds without a border, it covers it where no manager runs too.
+// output's bounds without a border, it covers it where no manager runs too;
+// there it is not asked for full screen at all, as SDL would wait a tenth of
+// a second at start for a manager to answer.
 WindowHandle OpenWindow(std::string_view caption) {
     const int display = DisplayInUse();
     SDL_Rect bounds;
     if (SDL_GetDisplayBounds(display, &bounds) != 0) {
         throw NoDisplay(std::string("cannot read the screen's size: ") + SDL_GetError());
     }
-    WindowHandle window(SDL_CreateWindow(std::string(caption).c_str(), bounds.x, bounds.y, bounds.w,
-                                         bounds.h,
-                                         SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS |
-                                             SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN));
+    WindowHandle window(
+        SDL_CreateWindow(std::string(caption).c_str(), bounds.x, bounds.y, bounds.w, bounds.h,
+                         SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN));
     if (!window) {
         throw NoDisplay(std::string("SDL_CreateWindow: ") + SDL_GetError());
+    }
+    if (!OnBareX11(window.get()) &&
+        SDL_SetWindowFullscreen(window.get(), SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        throw NoDisplay(std::string("SDL_SetWindowFullscreen: ") + SDL_GetError());
     }
     return window;
 }

@@ -55,7 +55,19 @@ bool OutputAt(Display* display, Window root, int x, int y, Rect& found) {
     return any;
 }
 
+// A window manager is the one client that redirects the root's children.
+bool ManagerRuns(Display* display) {
+    XWindowAttributes root;
+    return XGetWindowAttributes(display, DefaultRootWindow(display), &root) == 0 ||
+           (root.all_event_masks & SubstructureRedirectMask) != 0;
+}
+
 }  // namespace
+
+bool OnBareX11(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    return WindowInfo(window, info) && !ManagerRuns(info.info.x11.display);
+}
 
 X11OutputFollower::X11OutputFollower(SDL_Window* window) : window_(window) {
     SDL_SysWMinfo info;
@@ -105,9 +117,7 @@ void X11OutputFollower::FitToOutput() {
     const Window window = info.info.x11.window;
     // A window manager keeps its full-screen windows on their output, and
     // may take a request to move one as a wish to leave full screen.
-    XWindowAttributes rootAttributes;
-    if (XGetWindowAttributes(display, DefaultRootWindow(display), &rootAttributes) == 0 ||
-        (rootAttributes.all_event_masks & SubstructureRedirectMask) != 0) {
+    if (ManagerRuns(display)) {
         return;
     }
     Window root = 0;

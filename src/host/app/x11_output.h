@@ -4,6 +4,9 @@
 
 namespace bumblorbs {
 
+// Whether the window is on an X server that no window manager runs on.
+bool OnBareX11(SDL_Window* window);
+
 // Keeps a full-screen window covering its output on a bare X server when
 // the output's resolution or the screen's layout changes. A window manager
 // does this for its full-screen windows, so where one runs this leaves it to
