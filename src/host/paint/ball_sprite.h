@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "host/sdl/sdl_handles.h"
@@ -22,6 +23,13 @@ public:
     // target's clip rectangle.
     void Draw(SDL_Surface* target, int x, int y) const;
 
+    // Draws the circle's whole square, the circle already blended over a
+    // plain `background` (a pixel of a surface with word pixels), within
+    // the target's clip rectangle: for a ball with nothing but the
+    // background beneath it, a plain copy with no blending. The same pixels
+    // as filling the square and drawing the circle over it.
+    void DrawOver(SDL_Surface* target, int x, int y, std::uint32_t background);
+
 private:
     // Each row of a circle is clear, then rim, then an opaque run, then rim
     // and clear again. Copying the run and blending only the rim is several
@@ -40,6 +48,9 @@ private:
     Colour fill_;
     Colour border_;
     std::vector<Row> rows_;
+    // The square blended over `composedOver_`, made when first asked for.
+    std::vector<std::uint32_t> composed_;
+    std::uint32_t composedOver_ = 0;
 };
 
 }  // namespace bumblorbs

@@ -87,17 +87,54 @@ void ScenePainter::PaintArea(SDL_Surface* target, SDL_Point origin, const Scene&
                              const PaintPlan& plan, const SDL_Rect& area) {
     const SDL_Rect local{area.x - origin.x, area.y - origin.y, area.w, area.h};
     SDL_SetClipRect(target, &local);
-    FillArea(target, local, MapColour(target, scene.BackColor()));
-    for (std::size_t i = 0; i < plan.Circles.size(); ++i) {
-        const SDL_Rect& where = plan.Circles[i];
-        if (SDL_HasIntersection(&where, &area) == SDL_TRUE) {
-            sprites_[i]->Draw(target, where.x - origin.x, where.y - origin.y);
+    const Uint32 background = MapColour(target, scene.BackColor());
+    if (!PaintLoneBall(target, origin, scene, plan, area, background)) {
+        FillArea(target, local, background);
+        for (std::size_t i = 0; i < plan.Circles.size(); ++i) {
+            const SDL_Rect& where = plan.Circles[i];
+            if (SDL_HasIntersection(&where, &area) == SDL_TRUE) {
+                sprites_[i]->Draw(target, where.x - origin.x, where.y - origin.y);
+            }
+        }
+        for (const LabelId id : AllLabels) {
+            PaintLabel(target, origin, scene, id, area);
         }
     }
-    for (const LabelId id : AllLabels) {
-        PaintLabel(target, origin, scene, id, area);
-    }
     SDL_SetClipRect(target, nullptr);
+}
+
+bool ScenePainter::PaintLoneBall(SDL_Surface* target, SDL_Point origin, const Scene& scene,
+                                 const PaintPlan& plan, const SDL_Rect& area, Uint32 background) {
+    if (!HasWordPixels(target)) {
+        return false;
+    }
+    for (const LabelId id : AllLabels) {
+        const SDL_Rect box = mapping_.ToPixels(scene.Label(id).Box);
+        if (SDL_HasIntersection(&box, &area) == SDL_TRUE) {
+            return false;
+        }
+    }
+    std::size_t lone = plan.Circles.size();
+    for (std::size_t i = 0; i < plan.Circles.size(); ++i) {
+        if (SDL_HasIntersection(&plan.Circles[i], &area) == SDL_TRUE) {
+            if (lone != plan.Circles.size()) {
+                return false;
+            }
+            lone = i;
+        }
+    }
+    const SDL_Rect local{area.x - origin.x, area.y - origin.y, area.w, area.h};
+    if (lone == plan.Circles.size()) {
+        FillArea(target, local, background);
+        return true;
+    }
+    const SDL_Rect square{plan.Circles[lone].x - origin.x, plan.Circles[lone].y - origin.y,
+                          plan.Circles[lone].w, plan.Circles[lone].h};
+    SDL_Rect covered;
+    SDL_IntersectRect(&square, &local, &covered);
+    FillAround(target, local, covered, background);
+    sprites_[lone]->DrawOver(target, square.x, square.y, background);
+    return true;
 }
 
 void ScenePainter::PaintLabel(SDL_Surface* target, SDL_Point origin, const Scene& scene, LabelId id,

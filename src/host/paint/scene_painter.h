@@ -45,6 +45,11 @@ private:
     void RefreshSprite(const Ball& ball, int diameter);
     void PaintLabel(SDL_Surface* target, SDL_Point origin, const Scene& scene, LabelId id,
                     const SDL_Rect& area);
+    // Where the area shows the background and at most one ball, and no
+    // label, paints it without blending or painting a pixel twice, and says
+    // so. The common case: a ball moving across empty space.
+    bool PaintLoneBall(SDL_Surface* target, SDL_Point origin, const Scene& scene,
+                       const PaintPlan& plan, const SDL_Rect& area, Uint32 background);
 
     const PixelMapping& mapping_;
     LabelText& labels_;

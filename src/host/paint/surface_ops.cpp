@@ -24,4 +24,16 @@ void FillArea(SDL_Surface* surface, const SDL_Rect& area, Uint32 colour) {
     }
 }
 
+void FillAround(SDL_Surface* surface, const SDL_Rect& area, const SDL_Rect& hole, Uint32 colour) {
+    for (int y = area.y; y < area.y + area.h; ++y) {
+        std::uint32_t* row = PixelRow(surface, y);
+        if (y < hole.y || y >= hole.y + hole.h) {
+            std::fill_n(row + area.x, area.w, colour);
+            continue;
+        }
+        std::fill(row + area.x, row + hole.x, colour);
+        std::fill(row + hole.x + hole.w, row + area.x + area.w, colour);
+    }
+}
+
 }  // namespace bumblorbs

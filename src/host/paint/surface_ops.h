@@ -22,4 +22,8 @@ inline std::uint32_t* PixelRow(SDL_Surface* surface, int y) {
 // the many small rectangles of a tick.
 void FillArea(SDL_Surface* surface, const SDL_Rect& area, Uint32 colour);
 
+// Fills `area` but for the part `hole` (inside it), which something else
+// covers; for surfaces with word pixels.
+void FillAround(SDL_Surface* surface, const SDL_Rect& area, const SDL_Rect& hole, Uint32 colour);
+
 }  // namespace bumblorbs
