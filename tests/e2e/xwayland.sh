@@ -11,7 +11,11 @@ ulimit -c 0
 # pointer is put on the right-hand one.
 both_outputs() { [ "$(DISPLAY="$XWAYLAND_DISPLAY" xdpyinfo | awk '/dimensions:/ {print $2}')" = 800x300 ]; }
 wait_until 10 both_outputs || fail "XWayland does not show two outputs"
-DISPLAY="$XWAYLAND_DISPLAY" xdotool mousemove 600 150
+pointer_on_right() {
+  DISPLAY="$XWAYLAND_DISPLAY" xdotool mousemove 600 150
+  [ "$(DISPLAY="$XWAYLAND_DISPLAY" xdotool getmouselocation --shell | grep '^X=')" = X=600 ]
+}
+wait_until 5 pointer_on_right || fail "the pointer cannot be put on the right-hand output"
 start_app -u WAYLAND_DISPLAY DISPLAY="$XWAYLAND_DISPLAY" SDL_AUDIODRIVER=dummy
 window="$(DISPLAY="$XWAYLAND_DISPLAY" wait_window)"
 on_right_output() {

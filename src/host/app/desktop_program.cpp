@@ -31,9 +31,7 @@ int DisplayInUse() {
 
 // The window covers the whole output it opens on, above any panel: the
 // window manager or compositor is asked for full screen there. Placed at the
-// output's bounds without a border, it covers it where no manager runs too;
-// there it is not asked for full screen at all, as SDL would wait a tenth of
-// a second at start for a manager to answer.
+// output's bounds without a border, it covers it where no manager runs too.
 WindowHandle OpenWindow(std::string_view caption) {
     const int display = DisplayInUse();
     SDL_Rect bounds;
@@ -46,7 +44,7 @@ WindowHandle OpenWindow(std::string_view caption) {
     if (!window) {
         throw NoDisplay(std::string("SDL_CreateWindow: ") + SDL_GetError());
     }
-    if (!OnBareX11(window.get()) &&
+    if (!AskForFullScreenOnX11(window.get()) &&
         SDL_SetWindowFullscreen(window.get(), SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
         throw NoDisplay(std::string("SDL_SetWindowFullscreen: ") + SDL_GetError());
     }

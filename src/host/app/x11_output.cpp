@@ -1,6 +1,7 @@
 #include "host/app/x11_output.h"
 
 #include <SDL_syswm.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 
@@ -64,9 +65,18 @@ bool ManagerRuns(Display* display) {
 
 }  // namespace
 
-bool OnBareX11(SDL_Window* window) {
+bool AskForFullScreenOnX11(SDL_Window* window) {
     SDL_SysWMinfo info;
-    return WindowInfo(window, info) && !ManagerRuns(info.info.x11.display);
+    if (!WindowInfo(window, info)) {
+        return false;
+    }
+    Display* display = info.info.x11.display;
+    const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
+    const Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
+    XChangeProperty(display, info.info.x11.window, state, XA_ATOM, 32, PropModeAppend,
+                    reinterpret_cast<const unsigned char*>(&fullScreen), 1);
+    XFlush(display);
+    return true;
 }
 
 X11OutputFollower::X11OutputFollower(SDL_Window* window) : window_(window) {

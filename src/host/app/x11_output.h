@@ -4,8 +4,11 @@
 
 namespace bumblorbs {
 
-// Whether the window is on an X server that no window manager runs on.
-bool OnBareX11(SDL_Window* window);
+// Asks the window manager for full screen through the window's own
+// _NET_WM_STATE, which a manager reads when it maps the window; returns
+// false if the window is not on X11. Where no manager runs (yet), the
+// property does nothing, and SDL is spared its wait for an answer at start.
+bool AskForFullScreenOnX11(SDL_Window* window);
 
 // Keeps a full-screen window covering its output on a bare X server when
 // the output's resolution or the screen's layout changes. A window manager

@@ -64,7 +64,8 @@ bool X11TileCanvas::AttachSharedMemory() {
         return false;
     }
     segment_.shmaddr = static_cast<char*>(shmat(segment_.shmid, nullptr, 0));
-    if (segment_.shmaddr == reinterpret_cast<char*>(-1)) {
+    // shmat's documented failure value.
+    if (segment_.shmaddr == reinterpret_cast<char*>(-1)) {  // NOLINT(performance-no-int-to-ptr)
         shmctl(segment_.shmid, IPC_RMID, nullptr);
         return false;
     }

@@ -35,7 +35,7 @@ public:
     void Finish() { XSync(display_, False); }
 
     // Pixels in each half of the shared area.
-    static constexpr std::size_t HalfPixels = 128 * 1024;
+    static constexpr std::size_t HalfPixels = std::size_t{128} * 1024;
 
 private:
     std::size_t MaxTilePixels() const override { return HalfPixels; }
