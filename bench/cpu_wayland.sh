@@ -69,8 +69,9 @@ measure() {
   awk -v p="$path" -v a=$((a1 - a0)) -v s=$((s1 - s0)) -v t0="$t0" -v t1="$t1" -v hz="$tick" \
     -v f="$frame_ms" 'BEGIN {printf "%s %.2f %.2f %.2f %d\n", p, 100 * a / hz / (t1 - t0),
       100 * s / hz / (t1 - t0), 100 * (a + s) / hz / (t1 - t0), f}' >>"$work/results"
-  # Let the compositor settle between runs.
+  # Let the compositor settle between runs, and the last picture go.
   sleep 1
+  while [ "$("$xinspect" count $LABEL1_BOX FFFFFF 2>/dev/null || echo 0)" -gt 100 ]; do sleep 0.05; done
 }
 
 for _ in $(seq "$runs"); do

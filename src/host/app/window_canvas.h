@@ -17,10 +17,11 @@ public:
 };
 
 // On X11, small tiles sent through shared memory on a connection of the
-// canvas's own (X11TileCanvas). Elsewhere (Wayland) a surface of ours at the
-// window's pixel size, whose changed rectangles are uploaded to a streaming
-// texture: the window's own surface there is kept at its size in points and
-// scaled up, which blurs a scaled output.
+// canvas's own (X11TileCanvas); on Wayland, shared-memory buffers at the
+// output's real pixels (WaylandShmCanvas): SDL's own window surface there is
+// kept at the window's size in points, scaled up by GL, which blurs a scaled
+// output and, without a GPU, costs a core. Under any other video driver, a
+// surface of ours uploaded to a streaming texture.
 std::unique_ptr<WindowCanvas> MakeWindowCanvas(SDL_Window* window, bool x11);
 
 }  // namespace bumblorbs
