@@ -14,6 +14,7 @@
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
 #include "host/app/video_session.h"
+#include "host/app/window_system.h"
 #include "host/app/x11_tile_canvas.h"
 #include "host/core/headless_services.h"
 #include "host/paint/surface_ops.h"
@@ -26,14 +27,12 @@ constexpr int Height = 300;
 
 TEST(X11TileCanvasTest, AfterEveryTickTheWindowShowsAFullRepaint) {
     const VideoSession video;
-    ASSERT_EQ(video.Driver(), "x11");
     const WindowHandle window(
         SDL_CreateWindow("tiles", 0, 0, Width, Height, SDL_WINDOW_BORDERLESS));
     ASSERT_TRUE(window);
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    ASSERT_EQ(SDL_GetWindowWMInfo(window.get(), &info), SDL_TRUE);
-    Display* display = info.info.x11.display;
+    const auto info = WindowSystemInfo(window.get(), SDL_SYSWM_X11);
+    ASSERT_TRUE(info) << "not on X11";
+    Display* display = info->info.x11.display;
 
     const PixelMapping mapping(TwipsPerPixelAt(DefaultDpi));
     Scene scene(DesignedLayout);
@@ -57,7 +56,7 @@ TEST(X11TileCanvasTest, AfterEveryTickTheWindowShowsAFullRepaint) {
         canvas.Finish();
         painter.Paint(expected.get(), scene, everything);
         XImage* shown =
-            XGetImage(display, info.info.x11.window, 0, 0, Width, Height, AllPlanes, ZPixmap);
+            XGetImage(display, info->info.x11.window, 0, 0, Width, Height, AllPlanes, ZPixmap);
         ASSERT_NE(shown, nullptr);
         int differing = 0;
         for (int y = 0; y < Height; ++y) {

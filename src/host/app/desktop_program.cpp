@@ -69,8 +69,7 @@ int RunBumblorbs() {
         std::cerr << "Bumblorbs: no sound (" << beeper.Problem() << "); carrying on silently\n";
     }
     try {
-        DesktopWindow form1(window.get(), video->Driver() == "x11",
-                            beeper.Working() ? &beeper : nullptr);
+        DesktopWindow form1(window.get(), beeper.Working() ? &beeper : nullptr);
         form1.Run();
     } catch (const std::exception& fault) {
         ReportFatal(fault.what(), window.get());

@@ -42,7 +42,7 @@ std::int16_t ShiftBits() {
 
 }  // namespace
 
-DesktopWindow::DesktopWindow(SDL_Window* window, bool x11, Beeper* beeper)
+DesktopWindow::DesktopWindow(SDL_Window* window, Beeper* beeper)
     : window_(window),
       pixelsPerPoint_(PixelsPerPoint(window_)),
       mapping_(TwipsPerPixelAt(DesktopDpi(window_))),
@@ -50,7 +50,7 @@ DesktopWindow::DesktopWindow(SDL_Window* window, bool x11, Beeper* beeper)
       services_(beeper),
       labels_(scene_, mapping_, services_.GroupSeparator()),
       painter_(mapping_, labels_),
-      canvas_(MakeWindowCanvas(window_, x11)) {
+      canvas_(MakeWindowCanvas(window_)) {
     UpdateInteriorSize();
     if (!labels_.AllTextCovered()) {
         std::cerr << "Bumblorbs: no installed font can draw all of the window's text; "

@@ -24,9 +24,8 @@ class Beeper;
 // window itself and the sound.
 class DesktopWindow {
 public:
-    // `beeper` may be null: the toy then runs silently. `x11` says whether
-    // the window is on an X server.
-    DesktopWindow(SDL_Window* window, bool x11, Beeper* beeper);
+    // `beeper` may be null: the toy then runs silently.
+    DesktopWindow(SDL_Window* window, Beeper* beeper);
 
     // Starts the scene, shows the window and delivers events until the
     // window is unloaded.

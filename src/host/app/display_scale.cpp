@@ -1,10 +1,11 @@
 #include "host/app/display_scale.h"
 
 #include <SDL.h>
-#include <SDL_syswm.h>
 #include <X11/Xlib.h>
 
 #include <charconv>
+
+#include "host/app/window_system.h"
 
 namespace bumblorbs {
 
@@ -21,12 +22,11 @@ namespace {
 
 // The X desktops' own setting for their scale, where the window is on X11.
 std::optional<float> XftDpi(SDL_Window* window) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+    const auto info = WindowSystemInfo(window, SDL_SYSWM_X11);
+    if (!info) {
         return std::nullopt;
     }
-    const char* resource = XGetDefault(info.info.x11.display, "Xft", "dpi");
+    const char* resource = XGetDefault(info->info.x11.display, "Xft", "dpi");
     return resource != nullptr ? SaneDpi(resource) : std::nullopt;
 }
 

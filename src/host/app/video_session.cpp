@@ -49,15 +49,16 @@ VideoSession::VideoSession() {
     SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
     HandleX11Errors();
     std::string unreachable;
+    bool started = false;
     for (const VideoDriverChoice& choice : choices) {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, choice.Driver.c_str());
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
-            driver_ = choice.Driver;
+        started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+        if (started) {
             break;
         }
         unreachable += (unreachable.empty() ? "" : "; ") + choice.WhenUnreachable;
     }
-    if (driver_.empty()) {
+    if (!started) {
         throw NoDisplay(unreachable);
     }
     // A window's own surface is then the window system's shared-memory

@@ -29,12 +29,6 @@ public:
     ~VideoSession();
     VideoSession(const VideoSession&) = delete;
     VideoSession& operator=(const VideoSession&) = delete;
-
-    // "x11", "wayland", or what SDL_VIDEODRIVER chose.
-    const std::string& Driver() const { return driver_; }
-
-private:
-    std::string driver_;
 };
 
 }  // namespace bumblorbs

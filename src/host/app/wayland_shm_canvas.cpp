@@ -1,6 +1,5 @@
 #include "host/app/wayland_shm_canvas.h"
 
-#include <SDL_syswm.h>
 #include <sys/mman.h>
 #include <unistd.h>
 #include <wayland-client.h>
@@ -9,6 +8,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "host/app/window_system.h"
 #include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
 #include "host/sdl/sdl_handles.h"
@@ -35,13 +35,12 @@ constexpr wl_buffer_listener BufferListener{&OnRelease};
 }  // namespace
 
 WaylandShmCanvas::WaylandShmCanvas(SDL_Window* window) : window_(window) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWindowWMInfo(window_, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_WAYLAND) {
+    const auto info = WindowSystemInfo(window_, SDL_SYSWM_WAYLAND);
+    if (!info) {
         throw HostFault("the window is not a Wayland window");
     }
-    display_ = info.info.wl.display;
-    surface_ = info.info.wl.surface;
+    display_ = info->info.wl.display;
+    surface_ = info->info.wl.surface;
     queue_ = wl_display_create_queue(display_);
     // The registry is asked through a wrapper on the canvas's queue, so its
     // answers never reach SDL's.

@@ -1,8 +1,7 @@
 #include "host/app/window_canvas.h"
 
-#include <SDL_syswm.h>
-
 #include "host/app/wayland_shm_canvas.h"
+#include "host/app/window_system.h"
 #include "host/app/x11_tile_canvas.h"
 #include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
@@ -70,13 +69,11 @@ private:
 
 }  // namespace
 
-std::unique_ptr<WindowCanvas> MakeWindowCanvas(SDL_Window* window, bool x11) {
-    if (x11) {
+std::unique_ptr<WindowCanvas> MakeWindowCanvas(SDL_Window* window) {
+    if (WindowSystemInfo(window, SDL_SYSWM_X11)) {
         return std::make_unique<X11TileCanvas>(window);
     }
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWindowWMInfo(window, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_WAYLAND) {
+    if (WindowSystemInfo(window, SDL_SYSWM_WAYLAND)) {
         return std::make_unique<WaylandShmCanvas>(window);
     }
     return std::make_unique<TextureCanvas>(window);

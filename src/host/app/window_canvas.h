@@ -22,6 +22,6 @@ public:
 // kept at the window's size in points, scaled up by GL, which blurs a scaled
 // output and, without a GPU, costs a core. Under any other video driver, a
 // surface of ours uploaded to a streaming texture.
-std::unique_ptr<WindowCanvas> MakeWindowCanvas(SDL_Window* window, bool x11);
+std::unique_ptr<WindowCanvas> MakeWindowCanvas(SDL_Window* window);
 
 }  // namespace bumblorbs

@@ -1,10 +1,10 @@
 #include "host/app/x11_output.h"
 
-#include <SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 
+#include "host/app/window_system.h"
 #include "host/core/owned_handle.h"
 
 namespace bumblorbs {
@@ -24,11 +24,6 @@ struct Rect {
     }
     bool operator==(const Rect&) const = default;
 };
-
-bool WindowInfo(SDL_Window* window, SDL_SysWMinfo& info) {
-    SDL_VERSION(&info.version);
-    return SDL_GetWindowWMInfo(window, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11;
-}
 
 // The output that shows the point, else the first one that shows anything.
 bool OutputAt(Display* display, Window root, int x, int y, Rect& found) {
@@ -66,25 +61,25 @@ bool ManagerRuns(Display* display) {
 }  // namespace
 
 bool AskForFullScreenOnX11(SDL_Window* window) {
-    SDL_SysWMinfo info;
-    if (!WindowInfo(window, info)) {
+    const auto info = WindowSystemInfo(window, SDL_SYSWM_X11);
+    if (!info) {
         return false;
     }
-    Display* display = info.info.x11.display;
+    Display* display = info->info.x11.display;
     const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
     const Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
-    XChangeProperty(display, info.info.x11.window, state, XA_ATOM, 32, PropModeAppend,
+    XChangeProperty(display, info->info.x11.window, state, XA_ATOM, 32, PropModeAppend,
                     reinterpret_cast<const unsigned char*>(&fullScreen), 1);
     XFlush(display);
     return true;
 }
 
 X11OutputFollower::X11OutputFollower(SDL_Window* window) : window_(window) {
-    SDL_SysWMinfo info;
-    if (!WindowInfo(window_, info)) {
+    const auto info = WindowSystemInfo(window_, SDL_SYSWM_X11);
+    if (!info) {
         return;
     }
-    Display* display = info.info.x11.display;
+    Display* display = info->info.x11.display;
     int errorBase = 0;
     if (XRRQueryExtension(display, &randrEventBase_, &errorBase) == False) {
         return;
@@ -119,12 +114,12 @@ void X11OutputFollower::Handle(const SDL_SysWMmsg& message) {
 }
 
 void X11OutputFollower::FitToOutput() {
-    SDL_SysWMinfo info;
-    if (!WindowInfo(window_, info)) {
+    const auto info = WindowSystemInfo(window_, SDL_SYSWM_X11);
+    if (!info) {
         return;
     }
-    Display* display = info.info.x11.display;
-    const Window window = info.info.x11.window;
+    Display* display = info->info.x11.display;
+    const Window window = info->info.x11.window;
     // A window manager keeps its full-screen windows on their output, and
     // may take a request to move one as a wish to leave full screen.
     if (ManagerRuns(display)) {

@@ -1,12 +1,12 @@
 #include "host/app/x11_tile_canvas.h"
 
-#include <SDL_syswm.h>
 #include <X11/Xutil.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
 #include <iostream>
 
+#include "host/app/window_system.h"
 #include "host/sdl/host_fault.h"
 
 namespace bumblorbs {
@@ -21,15 +21,14 @@ int NoteAttachFailure(Display* /*display*/, XErrorEvent* /*error*/) {
 }  // namespace
 
 X11TileCanvas::X11TileCanvas(SDL_Window* window) : window_(window) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWindowWMInfo(window_, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+    const auto info = WindowSystemInfo(window_, SDL_SYSWM_X11);
+    if (!info) {
         throw HostFault("the window is not an X11 window");
     }
     // The window must exist at the server before another connection names it.
-    XSync(info.info.x11.display, False);
-    target_ = info.info.x11.window;
-    display_ = XOpenDisplay(DisplayString(info.info.x11.display));
+    XSync(info->info.x11.display, False);
+    target_ = info->info.x11.window;
+    display_ = XOpenDisplay(DisplayString(info->info.x11.display));
     if (display_ == nullptr) {
         throw HostFault("cannot open a second connection to the X server");
     }
