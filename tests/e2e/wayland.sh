@@ -3,7 +3,8 @@
 # whole output above weston's panel, the balls move, a left release paints
 # the background and a right release ends with status 0. On an output of
 # scale 2 the balls are drawn at the output's real pixels, twice the size
-# and as sharp as at scale 1.
+# and as sharp as at scale 1; when the compositor goes away, the toy says
+# so in one line and ends with status 1.
 source "$(dirname "$0")/lib.sh"
 
 start_weston 640x480
@@ -38,3 +39,13 @@ echo "scale 2: a ball's fill is $fill pixels across, its outline $rim2 (scale 1:
 [ "$fill" -ge 62 ] && [ "$fill" -le 66 ] || fail "a ball's fill is $fill pixels across at scale 2"
 [ "$rim2" -le 2 ] || fail "the outline is $rim2 pixels wide: the picture was scaled up"
 pass "scale 2: balls of $fill real pixels inside a sharp outline"
+
+# The compositor going away is a fault, not a close: one line, status 1.
+kill "$WESTON_PID"
+wait "$WESTON_PID" 2>/dev/null || true
+WESTON_PID=""
+wait_exit 5
+[ "$EXIT_STATUS" -eq 1 ] || fail "status $EXIT_STATUS after the compositor went away"
+grep -q '^Bumblorbs: fatal error: lost the connection to the Wayland compositor$' "$APP_LOG" ||
+  fail "no clear line when the compositor went away"
+pass "the compositor's exit ends the toy with status 1 and one line"

@@ -10,6 +10,7 @@
 #include "behaviour/step_balls.h"
 #include "host/app/display_scale.h"
 #include "host/app/show_watchdog.h"
+#include "host/app/wayland_shm_canvas.h"
 #include "host/app/window_icon.h"
 #include "host/sdl/host_fault.h"
 #include "scene/designed_layout.h"
@@ -124,7 +125,7 @@ void DesktopWindow::Paint() {
 
 void DesktopWindow::Handle(const SDL_Event& event) {
     switch (event.type) {
-        case SDL_QUIT: services_.UnloadWindow(); break;
+        case SDL_QUIT: Close(); break;
         case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
         case SDL_MOUSEBUTTONUP: HandleRelease(event.button); break;
         case SDL_SYSWMEVENT: outputFollower_.Handle(*event.syswm.msg); break;
@@ -134,7 +135,7 @@ void DesktopWindow::Handle(const SDL_Event& event) {
 
 void DesktopWindow::HandleWindowEvent(const SDL_WindowEvent& event) {
     switch (event.event) {
-        case SDL_WINDOWEVENT_CLOSE: services_.UnloadWindow(); break;
+        case SDL_WINDOWEVENT_CLOSE: Close(); break;
         case SDL_WINDOWEVENT_EXPOSED: scene_.MarkAllDamaged(); break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             UpdateInteriorSize();
@@ -154,6 +155,13 @@ void DesktopWindow::HandleWindowEvent(const SDL_WindowEvent& event) {
             break;
         default: break;
     }
+}
+
+void DesktopWindow::Close() {
+    if (WaylandConnectionLost(window_)) {
+        throw HostFault("lost the connection to the Wayland compositor");
+    }
+    services_.UnloadWindow();
 }
 
 void DesktopWindow::UpdateInteriorSize() {

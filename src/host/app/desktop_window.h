@@ -39,6 +39,9 @@ private:
     void Handle(const SDL_Event& event);
     void HandleWindowEvent(const SDL_WindowEvent& event);
     void HandleRelease(const SDL_MouseButtonEvent& event);
+    // A close request or a quit, which SDL also reports when the Wayland
+    // compositor goes away; that is a fault, not a close.
+    void Close();
     // Tells the scene the interior's size as the window system has it now.
     void UpdateInteriorSize();
 

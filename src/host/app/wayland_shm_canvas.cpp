@@ -34,6 +34,11 @@ constexpr wl_buffer_listener BufferListener{&OnRelease};
 
 }  // namespace
 
+bool WaylandConnectionLost(SDL_Window* window) {
+    const auto info = WindowSystemInfo(window, SDL_SYSWM_WAYLAND);
+    return info && wl_display_get_error(info->info.wl.display) != 0;
+}
+
 WaylandShmCanvas::WaylandShmCanvas(SDL_Window* window) : window_(window) {
     const auto info = WindowSystemInfo(window_, SDL_SYSWM_WAYLAND);
     if (!info) {

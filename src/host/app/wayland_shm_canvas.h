@@ -17,6 +17,10 @@ struct wl_surface;
 
 namespace bumblorbs {
 
+// Whether the window is a Wayland one whose compositor connection has
+// failed; SDL then reports only a quit, as if the user had asked for one.
+bool WaylandConnectionLost(SDL_Window* window);
+
 // Paints a native Wayland window into shared-memory buffers of its real
 // pixel size and hands the compositor each frame with its damaged
 // rectangles: no GPU and no full-screen copy a frame. Two buffers take
