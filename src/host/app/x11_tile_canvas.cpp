@@ -41,7 +41,7 @@ X11TileCanvas::X11TileCanvas(SDL_Window* window) : window_(window) {
         throw HostFault("the X server's visual is not 24-bit true colour");
     }
     gc_ = XCreateGC(display_, target_, 0, nullptr);
-    shared_ = AttachSharedMemory();
+    shared_ = AttachSharedMemory(attributes.visual);
     if (!shared_) {
         std::cerr << "Bumblorbs: the X server cannot share memory with the toy (a remote "
                      "display?); drawing over the connection instead, which is slower\n";
@@ -53,7 +53,7 @@ X11TileCanvas::X11TileCanvas(SDL_Window* window) : window_(window) {
     }
 }
 
-bool X11TileCanvas::AttachSharedMemory() {
+bool X11TileCanvas::AttachSharedMemory(Visual* visual) {
     if (XShmQueryExtension(display_) == False) {
         return false;
     }
@@ -83,13 +83,15 @@ bool X11TileCanvas::AttachSharedMemory() {
         shmdt(segment_.shmaddr);
         return false;
     }
+    image_ = XShmCreateImage(display_, visual, 24, ZPixmap, segment_.shmaddr, &segment_, 1, 1);
+    if (image_ == nullptr) {
+        XShmDetach(display_, &segment_);
+        shmdt(segment_.shmaddr);
+        return false;
+    }
     area_ = reinterpret_cast<std::uint32_t*>(segment_.shmaddr);
-    XWindowAttributes attributes;
-    XGetWindowAttributes(display_, target_, &attributes);
-    image_ = XShmCreateImage(display_, attributes.visual, 24, ZPixmap, segment_.shmaddr, &segment_,
-                             1, 1);
     completionType_ = XShmGetEventBase(display_) + ShmCompletion;
-    return image_ != nullptr;
+    return true;
 }
 
 X11TileCanvas::~X11TileCanvas() {

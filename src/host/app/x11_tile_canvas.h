@@ -43,7 +43,7 @@ private:
     void Send(const Tile& tile) override;
     void EndFrame() override;
 
-    bool AttachSharedMemory();
+    bool AttachSharedMemory(Visual* visual);
     void Put(const Tile& tile, bool notify);
     // Ends the current half's share of the frame and moves to the other one.
     void SwitchHalf();
