@@ -52,7 +52,10 @@ start_weston() {
   bumblorbs_start_xvfb "$size"
   export XDG_RUNTIME_DIR="$WORK/runtime"
   mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-  WAYLAND_SOCKET_NAME="bumblorbs-test"
+  # A new name for each compositor: a socket the last one left behind must
+  # not pass for this one's.
+  WESTON_STARTS=$((${WESTON_STARTS:-0} + 1))
+  WAYLAND_SOCKET_NAME="bumblorbs-test-$WESTON_STARTS"
   weston --backend=x11-backend.so --use-pixman --socket="$WAYLAND_SOCKET_NAME" \
     --width="${size%x*}" --height="${size#*x}" --idle-time=0 "$@" >"$WORK/weston.log" 2>&1 &
   WESTON_PID=$!
