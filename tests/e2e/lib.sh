@@ -103,7 +103,8 @@ wait_until() {
   local limit="$1"
   shift
   local deadline
-  deadline=$(($(date +%s%N) + $(awk -v s="$limit" 'BEGIN {printf "%d", s * 1e9}')))
+  # In milliseconds first: mawk's %d stops at 2^31, about 2.1 s in nanoseconds.
+  deadline=$(($(date +%s%N) + $(awk -v s="$limit" 'BEGIN {printf "%d", s * 1000}') * 1000000))
   until "$@"; do
     [ "$(date +%s%N)" -lt "$deadline" ] || return 1
     sleep 0.05
