@@ -5,9 +5,11 @@
 #include <wayland-client.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <string_view>
 
+#include "host/app/display_scale.h"
 #include "host/app/window_system.h"
 #include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
@@ -160,9 +162,8 @@ void WaylandShmCanvas::Present(ScenePainter& painter, const Scene& scene, const 
         ThrowSdlFault("a surface over the window's buffer");
     }
     lastRects_ = painter.Paint(target.get(), scene, wanted);
-    int points = 0;
-    SDL_GetWindowSize(window_, &points, &height);
-    wl_surface_set_buffer_scale(surface_, points > 0 ? std::max(1, width_ / points) : 1);
+    wl_surface_set_buffer_scale(
+        surface_, std::max(1, static_cast<int>(std::lround(PixelsPerPoint(window_)))));
     wl_surface_attach(surface_, buffer.Handle, 0, 0);
     for (const SDL_Rect& rect : lastRects_) {
         wl_surface_damage_buffer(surface_, rect.x, rect.y, rect.w, rect.h);

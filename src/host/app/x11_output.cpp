@@ -13,20 +13,8 @@ namespace {
 using ScreenResources = OwnedHandle<XRRScreenResources, XRRFreeScreenResources>;
 using CrtcInfo = OwnedHandle<XRRCrtcInfo, XRRFreeCrtcInfo>;
 
-struct Rect {
-    int X = 0;
-    int Y = 0;
-    int Width = 0;
-    int Height = 0;
-
-    bool Contains(int x, int y) const {
-        return x >= X && y >= Y && x < X + Width && y < Y + Height;
-    }
-    bool operator==(const Rect&) const = default;
-};
-
 // The output that shows the point, else the first one that shows anything.
-bool OutputAt(Display* display, Window root, int x, int y, Rect& found) {
+bool OutputAt(Display* display, Window root, SDL_Point point, SDL_Rect& found) {
     const ScreenResources resources(XRRGetScreenResourcesCurrent(display, root));
     if (!resources) {
         return false;
@@ -37,9 +25,9 @@ bool OutputAt(Display* display, Window root, int x, int y, Rect& found) {
         if (!crtc || crtc->mode == None || crtc->width == 0 || crtc->height == 0) {
             continue;
         }
-        const Rect output{crtc->x, crtc->y, static_cast<int>(crtc->width),
-                          static_cast<int>(crtc->height)};
-        if (output.Contains(x, y)) {
+        const SDL_Rect output{crtc->x, crtc->y, static_cast<int>(crtc->width),
+                              static_cast<int>(crtc->height)};
+        if (SDL_PointInRect(&point, &output) == SDL_TRUE) {
             found = output;
             return true;
         }
@@ -127,27 +115,26 @@ void X11OutputFollower::FitToOutput() {
     }
     Window root = 0;
     Window child = 0;
-    Rect current;
+    SDL_Rect current{};
     unsigned width = 0;
     unsigned height = 0;
     unsigned border = 0;
     unsigned depth = 0;
-    if (XGetGeometry(display, window, &root, &current.X, &current.Y, &width, &height, &border,
+    if (XGetGeometry(display, window, &root, &current.x, &current.y, &width, &height, &border,
                      &depth) == 0 ||
-        XTranslateCoordinates(display, window, root, 0, 0, &current.X, &current.Y, &child) ==
+        XTranslateCoordinates(display, window, root, 0, 0, &current.x, &current.y, &child) ==
             False) {
         return;
     }
-    current.Width = static_cast<int>(width);
-    current.Height = static_cast<int>(height);
-    Rect output;
-    if (!OutputAt(display, root, current.X + current.Width / 2, current.Y + current.Height / 2,
-                  output) ||
-        output == current) {
+    current.w = static_cast<int>(width);
+    current.h = static_cast<int>(height);
+    SDL_Rect output{};
+    if (!OutputAt(display, root, {current.x + current.w / 2, current.y + current.h / 2}, output) ||
+        SDL_RectEquals(&output, &current) == SDL_TRUE) {
         return;
     }
-    XMoveResizeWindow(display, window, output.X, output.Y, static_cast<unsigned>(output.Width),
-                      static_cast<unsigned>(output.Height));
+    XMoveResizeWindow(display, window, output.x, output.y, static_cast<unsigned>(output.w),
+                      static_cast<unsigned>(output.h));
     XFlush(display);
 }
 

@@ -45,6 +45,9 @@ PaintPlan ScenePainter::Plan(const Scene& scene, const Damage& damage, int width
         circle = CirclePixels(ball.Box());
         RefreshSprite(ball, circle.w);
     }
+    for (const LabelId id : AllLabels) {
+        plan.LabelBoxes[SlotOf(id)] = mapping_.ToPixels(scene.Label(id).Box);
+    }
     const SDL_Rect whole{0, 0, width, height};
     if (damage.Everything) {
         plan.Rects.push_back(whole);
@@ -59,7 +62,7 @@ PaintPlan ScenePainter::Plan(const Scene& scene, const Damage& damage, int width
     }
     for (const LabelId id : AllLabels) {
         if (damage.Labels.test(SlotOf(id))) {
-            rects.push_back(mapping_.ToPixels(scene.Label(id).Box));
+            rects.push_back(plan.LabelBoxes[SlotOf(id)]);
         }
     }
     // Overlapping rectangles are left apart: each is painted whole, so the
@@ -88,7 +91,7 @@ void ScenePainter::PaintArea(SDL_Surface* target, SDL_Point origin, const Scene&
     const SDL_Rect local{area.x - origin.x, area.y - origin.y, area.w, area.h};
     SDL_SetClipRect(target, &local);
     const Uint32 background = MapColour(target, scene.BackColor());
-    if (!PaintLoneBall(target, origin, scene, plan, area, background)) {
+    if (!PaintLoneBall(target, origin, plan, area, background)) {
         FillArea(target, local, background);
         for (std::size_t i = 0; i < plan.Circles.size(); ++i) {
             const SDL_Rect& where = plan.Circles[i];
@@ -97,19 +100,18 @@ void ScenePainter::PaintArea(SDL_Surface* target, SDL_Point origin, const Scene&
             }
         }
         for (const LabelId id : AllLabels) {
-            PaintLabel(target, origin, scene, id, area);
+            PaintLabel(target, origin, scene, plan, id, area);
         }
     }
     SDL_SetClipRect(target, nullptr);
 }
 
-bool ScenePainter::PaintLoneBall(SDL_Surface* target, SDL_Point origin, const Scene& scene,
-                                 const PaintPlan& plan, const SDL_Rect& area, Uint32 background) {
+bool ScenePainter::PaintLoneBall(SDL_Surface* target, SDL_Point origin, const PaintPlan& plan,
+                                 const SDL_Rect& area, Uint32 background) {
     if (!HasWordPixels(target)) {
         return false;
     }
-    for (const LabelId id : AllLabels) {
-        const SDL_Rect box = mapping_.ToPixels(scene.Label(id).Box);
+    for (const SDL_Rect& box : plan.LabelBoxes) {
         if (SDL_HasIntersection(&box, &area) == SDL_TRUE) {
             return false;
         }
@@ -137,9 +139,9 @@ bool ScenePainter::PaintLoneBall(SDL_Surface* target, SDL_Point origin, const Sc
     return true;
 }
 
-void ScenePainter::PaintLabel(SDL_Surface* target, SDL_Point origin, const Scene& scene, LabelId id,
-                              const SDL_Rect& area) {
-    const SDL_Rect box = mapping_.ToPixels(scene.Label(id).Box);
+void ScenePainter::PaintLabel(SDL_Surface* target, SDL_Point origin, const Scene& scene,
+                              const PaintPlan& plan, LabelId id, const SDL_Rect& area) {
+    const SDL_Rect& box = plan.LabelBoxes[SlotOf(id)];
     SDL_Rect visible;
     if (SDL_IntersectRect(&box, &area, &visible) != SDL_TRUE) {
         return;

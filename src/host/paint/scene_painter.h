@@ -12,10 +12,12 @@
 
 namespace bumblorbs {
 
-// One paint's worth of facts: where each ball's circle stands in pixels, and
-// the rectangles of the window that must be painted again.
+// One paint's worth of facts: where each ball's circle and each label's box
+// stand in pixels, and the rectangles of the window that must be painted
+// again.
 struct PaintPlan {
     std::array<SDL_Rect, BallCount> Circles{};
+    std::array<SDL_Rect, LabelCount> LabelBoxes{};
     std::vector<SDL_Rect> Rects;
 };
 
@@ -43,13 +45,13 @@ private:
     SDL_Rect CirclePixels(const TwipRect& box) const;
     // Draws the ball's sprite again if its colours or size changed.
     void RefreshSprite(const Ball& ball, int diameter);
-    void PaintLabel(SDL_Surface* target, SDL_Point origin, const Scene& scene, LabelId id,
-                    const SDL_Rect& area);
+    void PaintLabel(SDL_Surface* target, SDL_Point origin, const Scene& scene,
+                    const PaintPlan& plan, LabelId id, const SDL_Rect& area);
     // Where the area shows the background and at most one ball, and no
     // label, paints it without blending or painting a pixel twice, and says
     // so. The common case: a ball moving across empty space.
-    bool PaintLoneBall(SDL_Surface* target, SDL_Point origin, const Scene& scene,
-                       const PaintPlan& plan, const SDL_Rect& area, Uint32 background);
+    bool PaintLoneBall(SDL_Surface* target, SDL_Point origin, const PaintPlan& plan,
+                       const SDL_Rect& area, Uint32 background);
 
     const PixelMapping& mapping_;
     LabelText& labels_;
