@@ -13,6 +13,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/xvfb.sh
 source tests/e2e/layout.sh
+source bench/measure.sh
 seconds="${1:-15}"
 runs="${2:-3}"
 shift $(($# > 2 ? 2 : $#))
@@ -36,9 +37,6 @@ stop_all() {
 }
 trap stop_all EXIT
 
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
-spread() { sort -n | awk 'NR == 1 {lo = $1} {hi = $1} END {printf "%s-%s", lo, hi}'; }
 
 start() {
   if [ "$1" = attraction ]; then

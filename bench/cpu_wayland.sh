@@ -9,6 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/xvfb.sh
 source tests/e2e/layout.sh
+source bench/measure.sh
 seconds="${1:-10}"
 runs="${2:-3}"
 program="$PWD/build/bumblorbs"
@@ -34,7 +35,6 @@ weston_pid=$!
 until grep -q 'xserver listening on display' "$work/weston.log"; do sleep 0.1; done
 xwayland_display="$(grep -o 'listening on display :[0-9]*' "$work/weston.log" | grep -o ':[0-9]*')"
 
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 server_ticks() {
   local total=0 pid
   for pid in "$weston_pid" "$XVFB_PID" $(pgrep -x Xwayland); do
@@ -42,8 +42,6 @@ server_ticks() {
   done
   echo "$total"
 }
-median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
-spread() { sort -n | awk 'NR == 1 {lo = $1} {hi = $1} END {printf "%s-%s", lo, hi}'; }
 
 # start PATH: the program on the native Wayland path or through XWayland.
 start() {

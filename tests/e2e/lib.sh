@@ -67,6 +67,13 @@ start_weston() {
   fi
 }
 
+# stop_weston: ends the compositor (and its XWayland) under whatever runs on it.
+stop_weston() {
+  kill "$WESTON_PID"
+  wait "$WESTON_PID" 2>/dev/null || true
+  WESTON_PID=""
+}
+
 # start_wayland_app [env assignments...]: the program as a native Wayland client.
 start_wayland_app() {
   start_app -u DISPLAY WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" "$@"

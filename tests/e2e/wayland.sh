@@ -22,9 +22,7 @@ release 3 600 440
 wait_exit 3
 [ "$EXIT_STATUS" -eq 0 ] || fail "right release ended with status $EXIT_STATUS"
 pass "left release paints, right release ends with status 0"
-kill "$WESTON_PID"
-wait "$WESTON_PID" 2>/dev/null || true
-WESTON_PID=""
+stop_weston
 bumblorbs_stop_xvfb
 
 # 640x480 points at scale 2 fill a 1280x960 screen.
@@ -41,9 +39,7 @@ echo "scale 2: a ball's fill is $fill pixels across, its outline $rim2 (scale 1:
 pass "scale 2: balls of $fill real pixels inside a sharp outline"
 
 # The compositor going away is a fault, not a close: one line, status 1.
-kill "$WESTON_PID"
-wait "$WESTON_PID" 2>/dev/null || true
-WESTON_PID=""
+stop_weston
 wait_exit 5
 [ "$EXIT_STATUS" -eq 1 ] || fail "status $EXIT_STATUS after the compositor went away"
 grep -q '^Bumblorbs: fatal error: lost the connection to the Wayland compositor$' "$APP_LOG" ||

@@ -25,9 +25,7 @@ on_right_output() {
 wait_until 3 on_right_output || fail "window at $X,$Y ${WIDTH}x${HEIGHT}, expected 400,0 400x300"
 pass "covers the output under the pointer"
 
-kill "$WESTON_PID"
-wait "$WESTON_PID" 2>/dev/null || true
-WESTON_PID=""
+stop_weston
 wait_exit 5
 [ "$EXIT_STATUS" -eq 1 ] || fail "status $EXIT_STATUS after the compositor went away"
 [ "$(cat "$APP_LOG")" = "Bumblorbs: fatal error: lost the connection to the X server" ] ||
