@@ -56,9 +56,14 @@ xdotool windowactivate --sync "$window"
 screen_changes || fail "the balls did not resume"
 pass "restored: the balls move again"
 
+# The key must reach openbox through the server's input (XTEST), which it
+# only does for the window that has the focus; a key sent to an unfocused
+# window goes to the program alone, and the manager never sees it.
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]; }
+wait_until 3 is_active || fail "the restored window never got the focus"
 # The window may be gone before xdotool sends the key's release, which
 # xdotool then reports as an error of its own.
-xdotool key --window "$window" alt+F4 2>/dev/null || true
+xdotool key alt+F4 2>/dev/null || true
 wait_exit 5
 [ "$EXIT_STATUS" -eq 0 ] || fail "the manager's close ended with status $EXIT_STATUS"
 pass "the manager's close ends the program with status 0"
