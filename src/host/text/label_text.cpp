@@ -3,10 +3,20 @@
 #include "host/sdl/host_fault.h"
 #include "host/text/font_finder.h"
 
+#include <string_view>
+#include <vector>
+
 namespace bumblorbs {
 namespace {
 
-FontHandle OpenFont(const TextLabel& label, const PixelMapping& mapping,
+SDL_Color ColourOf(const TextLabel& label) {
+    return {static_cast<Uint8>(RedOf(label.ForeColor)), static_cast<Uint8>(GreenOf(label.ForeColor)),
+            static_cast<Uint8>(BlueOf(label.ForeColor)), 255};
+}
+
+}  // namespace
+
+FontHandle OpenLabelFont(const TextLabel& label, const PixelMapping& mapping,
                     const std::string& mustDraw, bool& covered) {
     const int pixels = mapping.FontPixels(label.Font.Points);
     const FoundFace face = FindFace(label.Font.Face, pixels, mustDraw);
@@ -22,8 +32,6 @@ FontHandle OpenFont(const TextLabel& label, const PixelMapping& mapping,
     return font;
 }
 
-}  // namespace
-
 LabelText::LabelText(const Scene& scene, const PixelMapping& mapping,
                      std::string_view groupSeparator)
     : mapping_(mapping) {
@@ -32,9 +40,20 @@ LabelText::LabelText(const Scene& scene, const PixelMapping& mapping,
                                                        "0123456789" + std::string(groupSeparator)};
     for (const LabelId id : AllLabels) {
         bool covered = true;
-        slots_[SlotOf(id)].Font = OpenFont(scene.Label(id), mapping, mustDraw[SlotOf(id)], covered);
+        slots_[SlotOf(id)].Font = OpenLabelFont(scene.Label(id), mapping, mustDraw[SlotOf(id)], covered);
         allCovered_ = allCovered_ && covered;
     }
+    std::vector<std::string> countCharacters;
+    for (const char digit : std::string_view("0123456789")) {
+        countCharacters.emplace_back(1, digit);
+    }
+    if (!groupSeparator.empty()) {
+        countCharacters.emplace_back(groupSeparator);
+    }
+    const TextLabel& count = scene.Label(LabelId::Label2);
+    Slot& slot = slots_[SlotOf(LabelId::Label2)];
+    slot.Glyphs = CachedGlyphs::Make(slot.Font.get(), countCharacters, ColourOf(count),
+                                     mapping.ToPixels(count.Box.Width));
 }
 
 SDL_Surface* LabelText::Rendered(const Scene& scene, LabelId id) {
@@ -46,12 +65,14 @@ SDL_Surface* LabelText::Rendered(const Scene& scene, LabelId id) {
         return nullptr;
     }
     if (!slot.Image || slot.RenderedCaption != label.Caption) {
-        const SDL_Color colour{static_cast<Uint8>(RedOf(label.ForeColor)),
-                               static_cast<Uint8>(GreenOf(label.ForeColor)),
-                               static_cast<Uint8>(BlueOf(label.ForeColor)), 255};
-        const auto wrapWidth = static_cast<Uint32>(mapping_.ToPixels(label.Box.Width));
-        slot.Image.reset(TTF_RenderUTF8_Blended_Wrapped(slot.Font.get(), label.Caption.c_str(),
-                                                        colour, wrapWidth));
+        if (slot.Glyphs) {
+            slot.Image = slot.Glyphs->Render(label.Caption);
+        }
+        if (!slot.Image) {
+            const auto wrapWidth = static_cast<Uint32>(mapping_.ToPixels(label.Box.Width));
+            slot.Image.reset(TTF_RenderUTF8_Blended_Wrapped(slot.Font.get(), label.Caption.c_str(),
+                                                            ColourOf(label), wrapWidth));
+        }
         if (!slot.Image) {
             throw HostFault(std::string("cannot render a caption: ") + TTF_GetError());
         }

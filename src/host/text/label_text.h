@@ -1,17 +1,26 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "host/sdl/pixel_mapping.h"
 #include "host/sdl/sdl_handles.h"
+#include "host/text/cached_glyphs.h"
 #include "scene/scene.h"
 
 namespace bumblorbs {
 
+// Opens the face fontconfig finds for the label's font at the mapping's
+// size, in bold where the label asks for it and the face is not. `covered`
+// tells whether the face draws every character of `mustDraw`.
+FontHandle OpenLabelFont(const TextLabel& label, const PixelMapping& mapping,
+                         const std::string& mustDraw, bool& covered);
+
 // The labels' fonts and their rendered captions. Each caption is rendered
-// again only when it changes.
+// again only when it changes; the count, which changes on most ticks, is
+// put together from its characters' images where the font allows.
 class LabelText {
 public:
     // `groupSeparator` is the one the count is formatted with: the face for
@@ -28,6 +37,7 @@ private:
         FontHandle Font;
         std::string RenderedCaption;
         SurfaceHandle Image;
+        std::optional<CachedGlyphs> Glyphs;
     };
 
     const PixelMapping& mapping_;

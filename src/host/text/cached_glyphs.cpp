@@ -1,0 +1,204 @@
+#include "host/text/cached_glyphs.h"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+#include <cstring>
+
+namespace bumblorbs {
+namespace {
+
+constexpr Uint32 AlphaMask = 0xFF000000U;
+
+// The code point of a text that holds exactly one UTF-8 character, or none.
+std::optional<Uint32> SoleCodePoint(std::string_view text) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = 1;
+    Uint32 point = lead;
+    if (lead >= 0xF0U) {
+        length = 4;
+        point = lead & 0x07U;
+    } else if (lead >= 0xE0U) {
+        length = 3;
+        point = lead & 0x0FU;
+    } else if (lead >= 0xC0U) {
+        length = 2;
+        point = lead & 0x1FU;
+    } else if (lead >= 0x80U) {
+        return std::nullopt;
+    }
+    if (text.size() != length) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        point = (point << 6U) | (static_cast<unsigned char>(text[i]) & 0x3FU);
+    }
+    return point;
+}
+
+Uint32 PixelAt(const SDL_Surface* surface, int x, int y) {
+    if (x < 0 || y < 0 || x >= surface->w || y >= surface->h) {
+        return 0;
+    }
+    Uint32 pixel = 0;
+    std::memcpy(&pixel, static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * 4,
+                sizeof pixel);
+    return pixel;
+}
+
+// Pixels that show nothing are equal whatever their colour bits say.
+bool SamePicture(const SDL_Surface* a, const SDL_Surface* b) {
+    const int width = std::max(a->w, b->w);
+    const int height = std::max(a->h, b->h);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const Uint32 pa = PixelAt(a, x, y);
+            const Uint32 pb = PixelAt(b, x, y);
+            if ((pa & AlphaMask) != (pb & AlphaMask) || ((pa & AlphaMask) != 0 && pa != pb)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<CachedGlyphs> CachedGlyphs::Make(TTF_Font* font,
+                                               const std::vector<std::string>& characters,
+                                               SDL_Color colour, int wrapWidth) {
+    CachedGlyphs cache(font, colour, wrapWidth);
+    for (const std::string& character : characters) {
+        const std::optional<Uint32> point = SoleCodePoint(character);
+        Glyph glyph{character, SurfaceHandle(TTF_RenderUTF8_Blended(font, character.c_str(), colour))};
+        int top = 0;
+        int bottom = 0;
+        int ignored = 0;
+        int once = 0;
+        int twice = 0;
+        if (!point || !glyph.Image || glyph.Image->format->format != SDL_PIXELFORMAT_ARGB8888 ||
+            TTF_GlyphMetrics32(font, *point, &glyph.Left, &glyph.Right, &bottom, &top, &ignored) != 0 ||
+            TTF_SizeUTF8(font, character.c_str(), &once, nullptr) != 0 ||
+            TTF_SizeUTF8(font, (character + character).c_str(), &twice, nullptr) != 0) {
+            return std::nullopt;
+        }
+        // The advance the shaper gives, which may differ from the glyph's
+        // own metrics once the font is emboldened: a second copy of the
+        // character widens the text by exactly that much.
+        glyph.Advance = twice - once;
+        cache.glyphs_.push_back(std::move(glyph));
+    }
+    // Every pair shows how the font spaces and overlaps neighbours; the
+    // longest run of them all that fits on a line shows that the spacing
+    // adds up.
+    for (const std::string& first : characters) {
+        for (const std::string& second : characters) {
+            if (!cache.Matches(first + second)) {
+                return std::nullopt;
+            }
+        }
+    }
+    for (std::size_t count = characters.size(); count > 0; --count) {
+        std::string run;
+        for (std::size_t i = 0; i < count; ++i) {
+            run += characters[i];
+        }
+        if (cache.Render(run)) {
+            if (!cache.Matches(run)) {
+                return std::nullopt;
+            }
+            break;
+        }
+    }
+    return cache;
+}
+
+bool CachedGlyphs::Split(std::string_view text, std::vector<const Glyph*>& glyphs) const {
+    glyphs.clear();
+    while (!text.empty()) {
+        const auto found = std::find_if(glyphs_.begin(), glyphs_.end(), [&](const Glyph& glyph) {
+            return text.substr(0, glyph.Text.size()) == glyph.Text;
+        });
+        if (found == glyphs_.end()) {
+            return false;
+        }
+        glyphs.push_back(&*found);
+        text.remove_prefix(found->Text.size());
+    }
+    return !glyphs.empty();
+}
+
+SurfaceHandle CachedGlyphs::Render(std::string_view text) const {
+    std::vector<const Glyph*> glyphs;
+    if (!Split(text, glyphs)) {
+        return SurfaceHandle();
+    }
+    // Where the pen stands at each glyph, and how far the ink reaches on
+    // either side of the first pen position.
+    std::vector<int> pens;
+    int pen = 0;
+    int left = 0;
+    int right = 0;
+    int height = 0;
+    for (std::size_t i = 0; i < glyphs.size(); ++i) {
+        pens.push_back(pen);
+        height = std::max(height, glyphs[i]->Image->h);
+        left = std::min(left, pen + glyphs[i]->Left);
+        right = std::max(right, pen + glyphs[i]->Right);
+        pen += glyphs[i]->Advance;
+    }
+    right = std::max(right, pen);
+    const int width = right - left;
+    if (width >= wrapWidth_) {
+        return SurfaceHandle();
+    }
+    SurfaceHandle image(
+        SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
+    if (!image) {
+        return image;
+    }
+    const Uint32 ink = SDL_MapRGBA(image->format, colour_.r, colour_.g, colour_.b, 0);
+    SDL_FillRect(image.get(), nullptr, ink);
+    auto* target = static_cast<Uint8*>(image->pixels);
+    for (std::size_t i = 0; i < glyphs.size(); ++i) {
+        const SDL_Surface* source = glyphs[i]->Image.get();
+        // The glyph's own image starts its ink at the pen unless the ink
+        // reaches left of it.
+        const int sourcePen = std::max(0, -glyphs[i]->Left);
+        const int offset = pens[i] - left - sourcePen;
+        const int from = std::max(0, -offset);
+        const int to = std::min(source->w, width - offset);
+        for (int y = 0; y < source->h; ++y) {
+            const auto* in = static_cast<const Uint8*>(source->pixels) + y * source->pitch;
+            Uint8* out = target + y * image->pitch;
+            for (int x = from; x < to; ++x) {
+                Uint32 coverage = 0;
+                Uint32 pixel = 0;
+                std::memcpy(&coverage, in + x * 4, sizeof coverage);
+                std::memcpy(&pixel, out + (x + offset) * 4, sizeof pixel);
+                // Overlapping ink is combined as the font's renderer does.
+                pixel |= coverage & AlphaMask;
+                std::memcpy(out + (x + offset) * 4, &pixel, sizeof pixel);
+            }
+        }
+    }
+    return image;
+}
+
+bool CachedGlyphs::Matches(std::string_view text) const {
+    const std::string whole(text);
+    const SurfaceHandle ours = Render(whole);
+    if (!ours) {
+        // Too wide for one line: such texts are always rendered whole.
+        return true;
+    }
+    const SurfaceHandle theirs(TTF_RenderUTF8_Blended_Wrapped(
+        font_, whole.c_str(), colour_, static_cast<Uint32>(wrapWidth_)));
+    return theirs && theirs->format->format == SDL_PIXELFORMAT_ARGB8888 &&
+           SamePicture(ours.get(), theirs.get());
+}
+
+}  // namespace bumblorbs

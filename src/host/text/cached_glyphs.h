@@ -1,0 +1,53 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/sdl/sdl_handles.h"
+
+namespace bumblorbs {
+
+// Draws one-line texts made of a small set of characters (the count's
+// digits and group separator) from images of those characters rendered
+// once. Each image is placed where the font's own render of the whole text
+// would place it, and overlapping coverage is combined the same way, so the
+// picture is the one SDL_ttf would give, at a fraction of its cost. Fonts
+// whose spacing depends on the neighbouring character (kerning) are refused
+// when the cache is made, so what it draws can be trusted.
+class CachedGlyphs {
+public:
+    // Renders each of `characters` (whole UTF-8 characters) once. Empty when
+    // the font's own renders of texts made of them, wrapped at `wrapWidth`
+    // pixels, cannot be reproduced; the caller then renders whole texts.
+    static std::optional<CachedGlyphs> Make(TTF_Font* font, const std::vector<std::string>& characters,
+                                            SDL_Color colour, int wrapWidth);
+
+    // The image of `text`, or null when it holds a character that is not
+    // cached or is too wide for one line (the font would wrap it).
+    SurfaceHandle Render(std::string_view text) const;
+
+private:
+    struct Glyph {
+        std::string Text;
+        SurfaceHandle Image;
+        int Left = 0;     // leftmost inked column, from the pen
+        int Right = 0;    // right end of the ink, from the pen
+        int Advance = 0;  // how far the pen moves past it
+    };
+
+    CachedGlyphs(TTF_Font* font, SDL_Color colour, int wrapWidth)
+        : font_(font), colour_(colour), wrapWidth_(wrapWidth) {}
+    // Splits `text` into cached glyphs; false when some part is not cached.
+    bool Split(std::string_view text, std::vector<const Glyph*>& glyphs) const;
+    // True when this cache draws `text` exactly as the font does.
+    bool Matches(std::string_view text) const;
+
+    TTF_Font* font_;
+    SDL_Color colour_;
+    int wrapWidth_;
+    std::vector<Glyph> glyphs_;
+};
+
+}  // namespace bumblorbs

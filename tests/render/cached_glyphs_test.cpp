@@ -1,0 +1,144 @@
+// The count drawn from cached character images must be the very picture
+// SDL_ttf renders for the whole text, for every separator a locale may give
+// and at both the usual and a doubled dpi.
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "host/core/number_format.h"
+#include "host/sdl/pixel_mapping.h"
+#include "host/text/cached_glyphs.h"
+#include "host/text/label_text.h"
+#include "scene/scene.h"
+
+namespace bumblorbs {
+namespace {
+
+using Case = std::tuple<float, std::string>;
+
+class CachedGlyphsTest : public ::testing::TestWithParam<Case> {
+protected:
+    static void SetUpTestSuite() { ASSERT_EQ(TTF_Init(), 0) << TTF_GetError(); }
+    static void TearDownTestSuite() { TTF_Quit(); }
+
+    CachedGlyphsTest() : mapping(TwipsPerPixelAt(std::get<0>(GetParam()))) {
+        bool covered = false;
+        font = OpenLabelFont(Count(), mapping, "0123456789" + Separator(), covered);
+    }
+
+    const TextLabel& Count() const { return scene.Label(LabelId::Label2); }
+    std::string Separator() const { return std::get<1>(GetParam()); }
+    int WrapWidth() const { return mapping.ToPixels(Count().Box.Width); }
+    SDL_Color Colour() const { return {255, 0, 0, 255}; }
+
+    std::optional<CachedGlyphs> Make() {
+        std::vector<std::string> characters;
+        for (char digit = '0'; digit <= '9'; ++digit) {
+            characters.emplace_back(1, digit);
+        }
+        if (!Separator().empty()) {
+            characters.push_back(Separator());
+        }
+        return CachedGlyphs::Make(font.get(), characters, Colour(), WrapWidth());
+    }
+
+    // The first pixel where the two pictures differ, or "" when none does.
+    static std::string FirstDifference(const SDL_Surface* ours, const SDL_Surface* theirs) {
+        for (int y = 0; y < std::max(ours->h, theirs->h); ++y) {
+            for (int x = 0; x < std::max(ours->w, theirs->w); ++x) {
+                const Uint32 a = AlphaAt(ours, x, y);
+                const Uint32 b = AlphaAt(theirs, x, y);
+                if (a != b) {
+                    return "at " + std::to_string(x) + "," + std::to_string(y) + ": " +
+                           std::to_string(a) + " against " + std::to_string(b);
+                }
+            }
+        }
+        return "";
+    }
+
+    static Uint32 AlphaAt(const SDL_Surface* surface, int x, int y) {
+        if (x >= surface->w || y >= surface->h) {
+            return 0;
+        }
+        Uint32 pixel = 0;
+        SDL_memcpy(&pixel, static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * 4, 4);
+        return pixel >> 24U;
+    }
+
+    Scene scene{DesignedLayout};
+    PixelMapping mapping;
+    FontHandle font;
+};
+
+TEST_P(CachedGlyphsTest, DrawsEveryCountAsTheFontDoesAndLeavesWrappingToIt) {
+    const std::optional<CachedGlyphs> glyphs = Make();
+    ASSERT_TRUE(glyphs.has_value()) << "the cache refused the count's own font";
+
+    std::vector<std::int64_t> counts;
+    for (std::int64_t count = 1; count <= 1200; ++count) {
+        counts.push_back(count);
+    }
+    std::mt19937_64 draws(7);
+    // Counts of every length, up to those the font has to wrap.
+    for (std::uint64_t limit = 10; limit <= 100'000'000'000ULL; limit *= 10) {
+        for (int i = 0; i < 30; ++i) {
+            counts.push_back(static_cast<std::int64_t>(draws() % limit));
+        }
+    }
+    int drawnFromCache = 0;
+    int wrapped = 0;
+    for (const std::int64_t count : counts) {
+        const std::string text = FormatByPattern(count, "#,###", Separator());
+        if (text.empty()) {
+            continue;
+        }
+        const SurfaceHandle ours = glyphs->Render(text);
+        const SurfaceHandle theirs(TTF_RenderUTF8_Blended_Wrapped(
+            font.get(), text.c_str(), Colour(), static_cast<Uint32>(WrapWidth())));
+        ASSERT_TRUE(theirs);
+        if (!ours) {
+            // Only a text the font breaks onto more lines may be left to it.
+            EXPECT_GT(theirs->h, TTF_FontHeight(font.get())) << text;
+            ++wrapped;
+            continue;
+        }
+        ++drawnFromCache;
+        EXPECT_EQ(FirstDifference(ours.get(), theirs.get()), "") << text;
+    }
+    EXPECT_GT(drawnFromCache, 1200);
+    EXPECT_GT(wrapped, 0);
+}
+
+TEST_P(CachedGlyphsTest, LeavesTextsWithOtherCharactersToTheFont) {
+    const std::optional<CachedGlyphs> glyphs = Make();
+    ASSERT_TRUE(glyphs.has_value());
+    EXPECT_FALSE(glyphs->Render(""));
+    EXPECT_FALSE(glyphs->Render("12a"));
+    EXPECT_FALSE(glyphs->Render("-1"));
+}
+
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    std::string separator;
+    for (const char c : std::get<1>(info.param)) {
+        separator += std::to_string(static_cast<unsigned char>(c));
+    }
+    return std::to_string(static_cast<int>(std::get<0>(info.param))) + "dpi_separator_" +
+           (separator.empty() ? "none" : separator);
+}
+
+INSTANTIATE_TEST_SUITE_P(SeparatorsAndDpis, CachedGlyphsTest,
+                         ::testing::Combine(::testing::Values(96.0F, 192.0F),
+                                            ::testing::Values(",", ".", "'", "\u202f", "")),
+                         CaseName);
+
+}  // namespace
+}  // namespace bumblorbs
