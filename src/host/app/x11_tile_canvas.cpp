@@ -121,10 +121,18 @@ void X11TileCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
 }
 
 std::uint32_t* X11TileCanvas::Room(std::size_t pixels) {
-    if (used_ + pixels > HalfPixels) {
-        SwitchHalf();
-    }
-    if (used_ == 0) {
+    if (!inFrame_) {
+        inFrame_ = true;
+        // A frame starts in the first half whenever the server is done with
+        // it: what was written there last is likely still in the cache.
+        TakeCompletions();
+        half_ = seen_ >= freeAfter_[0] ? 0 : 1;
+        used_ = 0;
+        WaitUntilFree(half_);
+    } else if (used_ + pixels > HalfPixels) {
+        CloseHalf();
+        half_ = 1 - half_;
+        used_ = 0;
         WaitUntilFree(half_);
     }
     std::uint32_t* room = area_ + static_cast<std::size_t>(half_) * HalfPixels + used_;
@@ -143,11 +151,12 @@ void X11TileCanvas::Send(const Tile& tile) {
 }
 
 void X11TileCanvas::EndFrame() {
-    SwitchHalf();
+    CloseHalf();
+    inFrame_ = false;
     XFlush(display_);
 }
 
-void X11TileCanvas::SwitchHalf() {
+void X11TileCanvas::CloseHalf() {
     if (holding_) {
         Put(held_, shared_);
         holding_ = false;
@@ -155,16 +164,21 @@ void X11TileCanvas::SwitchHalf() {
             freeAfter_[static_cast<std::size_t>(half_)] = ++asked_;
         }
     }
-    half_ = 1 - half_;
-    used_ = 0;
+}
+
+void X11TileCanvas::TakeCompletions() {
+    XEvent event;
+    while (seen_ < asked_ && XCheckTypedEvent(display_, completionType_, &event) == True) {
+        ++seen_;
+    }
 }
 
 void X11TileCanvas::WaitUntilFree(int half) {
     const std::uint64_t needed = freeAfter_[static_cast<std::size_t>(half)];
-    XEvent event;
-    while (seen_ < needed && XCheckTypedEvent(display_, completionType_, &event) == True) {
-        ++seen_;
+    if (seen_ < needed) {
+        TakeCompletions();
     }
+    XEvent event;
     while (seen_ < needed) {
         XNextEvent(display_, &event);
         if (event.type == completionType_) {

@@ -16,10 +16,10 @@ namespace bumblorbs {
 // Paints an X11 window tile by tile. Each damaged rectangle is composed into
 // a small, tightly packed tile of a shared-memory area of about 1 MB and
 // sent with one XShmPutImage; no copy of the whole window is kept, so
-// memory does not grow with the screen. The area has two halves used on
-// alternate frames: the server reads one while the next frame is composed
-// in the other, and the canvas waits only if it has not finished with a
-// half it needs again. The connection is the canvas's own, so the server's
+// memory does not grow with the screen. The area has two halves: a frame
+// is composed in the first one when the server has finished reading it,
+// and in the other while it has not, so the canvas waits only if the
+// server has not finished with either. The connection is the canvas's own, so the server's
 // completion notices never wake the event loop. Where the server cannot
 // share memory (a remote display) the same tiles go by XPutImage.
 class X11TileCanvas final : public WindowCanvas, private TileSink {
@@ -45,8 +45,11 @@ private:
 
     bool AttachSharedMemory(Visual* visual);
     void Put(const Tile& tile, bool notify);
-    // Ends the current half's share of the frame and moves to the other one.
-    void SwitchHalf();
+    // Sends the current half's last tile, asking to be told when the
+    // server has read the half.
+    void CloseHalf();
+    // Counts the completion notices that have arrived, without waiting.
+    void TakeCompletions();
     void WaitUntilFree(int half);
 
     SDL_Window* window_;
@@ -61,6 +64,7 @@ private:
     std::uint32_t* area_ = nullptr;
     int half_ = 0;
     std::size_t used_ = 0;
+    bool inFrame_ = false;
     // Completion notices asked for and seen so far, and the count each half
     // must see before it may be written again.
     std::uint64_t asked_ = 0;

@@ -65,7 +65,8 @@ std::uint32_t Blend(std::uint32_t source, std::uint32_t target) {
 }  // namespace
 
 BallSprite::BallSprite(int diameter, Colour fill, Colour border)
-    : image_(SDL_CreateRGBSurfaceWithFormat(0, diameter, diameter, 32, SDL_PIXELFORMAT_ARGB8888)),
+    : diameter_(diameter),
+      image_(SDL_CreateRGBSurfaceWithFormat(0, diameter, diameter, 32, SDL_PIXELFORMAT_ARGB8888)),
       fill_(fill),
       border_(border) {
     if (!image_) {

@@ -15,7 +15,7 @@ class BallSprite {
 public:
     BallSprite(int diameter, Colour fill, Colour border);
 
-    int Diameter() const { return image_->w; }
+    int Diameter() const { return diameter_; }
     Colour Fill() const { return fill_; }
     Colour Border() const { return border_; }
 
@@ -44,6 +44,7 @@ private:
     void DrawRow(const Row& row, const std::uint32_t* from, std::uint32_t* to, int left,
                  int right) const;
 
+    int diameter_;
     SurfaceHandle image_;
     Colour fill_;
     Colour border_;

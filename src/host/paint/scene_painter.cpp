@@ -53,25 +53,25 @@ PaintPlan ScenePainter::Plan(const Scene& scene, const Damage& damage, int width
         plan.Rects.push_back(whole);
         return plan;
     }
-    std::vector<SDL_Rect> rects;
+    // Overlapping rectangles are left apart: each is painted whole, so the
+    // overlap is merely painted twice, where folding them into one bounding
+    // box would repaint all the empty space between a cluster of balls.
+    plan.Rects.reserve(BallCount + LabelCount);
+    const auto keep = [&](const SDL_Rect& rect) {
+        SDL_Rect clipped;
+        if (SDL_IntersectRect(&rect, &whole, &clipped) == SDL_TRUE) {
+            plan.Rects.push_back(clipped);
+        }
+    };
     for (int i = 0; i < BallCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         if (damage.Balls.test(slot)) {
-            rects.push_back(Union(CirclePixels(damage.FormerBoxes[slot]), plan.Circles[slot]));
+            keep(Union(CirclePixels(damage.FormerBoxes[slot]), plan.Circles[slot]));
         }
     }
     for (const LabelId id : AllLabels) {
         if (damage.Labels.test(SlotOf(id))) {
-            rects.push_back(plan.LabelBoxes[SlotOf(id)]);
-        }
-    }
-    // Overlapping rectangles are left apart: each is painted whole, so the
-    // overlap is merely painted twice, where folding them into one bounding
-    // box would repaint all the empty space between a cluster of balls.
-    for (const SDL_Rect& rect : rects) {
-        SDL_Rect clipped;
-        if (SDL_IntersectRect(&rect, &whole, &clipped) == SDL_TRUE) {
-            plan.Rects.push_back(clipped);
+            keep(plan.LabelBoxes[SlotOf(id)]);
         }
     }
     return plan;
