@@ -2,40 +2,56 @@
 // SDL_ttf renders for the whole text, for every separator a locale may give
 // and at both the usual and a doubled dpi.
 
+#include "host/text/cached_glyphs.h"
+
 #include <SDL.h>
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "host/core/number_format.h"
 #include "host/sdl/pixel_mapping.h"
-#include "host/text/cached_glyphs.h"
 #include "host/text/label_text.h"
 #include "scene/scene.h"
 
 namespace bumblorbs {
 namespace {
 
-using Case = std::tuple<float, std::string>;
+struct Case {
+    float Dpi;
+    std::string Separator;
+};
+
+// Names a case by its dpi and the separator's bytes, which may not print.
+std::string NameOf(const Case& c) {
+    std::string bytes;
+    for (const char byte : c.Separator) {
+        bytes += std::to_string(static_cast<unsigned char>(byte));
+    }
+    return std::to_string(static_cast<int>(c.Dpi)) + "dpi_separator_" +
+           (bytes.empty() ? "none" : bytes);
+}
+
+void PrintTo(const Case& c, std::ostream* out) { *out << NameOf(c); }
 
 class CachedGlyphsTest : public ::testing::TestWithParam<Case> {
 protected:
     static void SetUpTestSuite() { ASSERT_EQ(TTF_Init(), 0) << TTF_GetError(); }
     static void TearDownTestSuite() { TTF_Quit(); }
 
-    CachedGlyphsTest() : mapping(TwipsPerPixelAt(std::get<0>(GetParam()))) {
+    CachedGlyphsTest() : mapping(TwipsPerPixelAt(GetParam().Dpi)) {
         bool covered = false;
         font = OpenLabelFont(Count(), mapping, "0123456789" + Separator(), covered);
     }
 
     const TextLabel& Count() const { return scene.Label(LabelId::Label2); }
-    std::string Separator() const { return std::get<1>(GetParam()); }
+    std::string Separator() const { return GetParam().Separator; }
     int WrapWidth() const { return mapping.ToPixels(Count().Box.Width); }
     SDL_Color Colour() const { return {255, 0, 0, 255}; }
 
@@ -70,7 +86,8 @@ protected:
             return 0;
         }
         Uint32 pixel = 0;
-        SDL_memcpy(&pixel, static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * 4, 4);
+        SDL_memcpy(&pixel, static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * 4,
+                   4);
         return pixel >> 24U;
     }
 
@@ -126,19 +143,20 @@ TEST_P(CachedGlyphsTest, LeavesTextsWithOtherCharactersToTheFont) {
     EXPECT_FALSE(glyphs->Render("-1"));
 }
 
-std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
-    std::string separator;
-    for (const char c : std::get<1>(info.param)) {
-        separator += std::to_string(static_cast<unsigned char>(c));
+std::vector<Case> Cases() {
+    std::vector<Case> cases;
+    for (const float dpi : {96.0F, 192.0F}) {
+        for (const char* separator : {",", ".", "'", "\u202f", ""}) {
+            cases.push_back({dpi, separator});
+        }
     }
-    return std::to_string(static_cast<int>(std::get<0>(info.param))) + "dpi_separator_" +
-           (separator.empty() ? "none" : separator);
+    return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(SeparatorsAndDpis, CachedGlyphsTest,
-                         ::testing::Combine(::testing::Values(96.0F, 192.0F),
-                                            ::testing::Values(",", ".", "'", "\u202f", "")),
-                         CaseName);
+INSTANTIATE_TEST_SUITE_P(SeparatorsAndDpis, CachedGlyphsTest, ::testing::ValuesIn(Cases()),
+                         [](const ::testing::TestParamInfo<Case>& param) {
+                             return NameOf(param.param);
+                         });
 
 }  // namespace
 }  // namespace bumblorbs

@@ -1,9 +1,9 @@
 #include "host/text/cached_glyphs.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <string_view>
 #include <vector>
-#include <cstring>
 
 namespace bumblorbs {
 namespace {
@@ -39,14 +39,22 @@ std::optional<Uint32> SoleCodePoint(std::string_view text) {
     return point;
 }
 
+// A row of a surface of 32-bit pixels, whose pitch is a whole number of them.
+const Uint32* RowOf(const SDL_Surface* surface, int y) {
+    return static_cast<const Uint32*>(surface->pixels) +
+           static_cast<std::ptrdiff_t>(y) * (surface->pitch / 4);
+}
+
+Uint32* RowOf(SDL_Surface* surface, int y) {
+    return static_cast<Uint32*>(surface->pixels) +
+           static_cast<std::ptrdiff_t>(y) * (surface->pitch / 4);
+}
+
 Uint32 PixelAt(const SDL_Surface* surface, int x, int y) {
     if (x < 0 || y < 0 || x >= surface->w || y >= surface->h) {
         return 0;
     }
-    Uint32 pixel = 0;
-    std::memcpy(&pixel, static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * 4,
-                sizeof pixel);
-    return pixel;
+    return RowOf(surface, y)[x];
 }
 
 // Pixels that show nothing are equal whatever their colour bits say.
@@ -73,14 +81,16 @@ std::optional<CachedGlyphs> CachedGlyphs::Make(TTF_Font* font,
     CachedGlyphs cache(font, colour, wrapWidth);
     for (const std::string& character : characters) {
         const std::optional<Uint32> point = SoleCodePoint(character);
-        Glyph glyph{character, SurfaceHandle(TTF_RenderUTF8_Blended(font, character.c_str(), colour))};
+        Glyph glyph{character,
+                    SurfaceHandle(TTF_RenderUTF8_Blended(font, character.c_str(), colour))};
         int top = 0;
         int bottom = 0;
         int ignored = 0;
         int once = 0;
         int twice = 0;
         if (!point || !glyph.Image || glyph.Image->format->format != SDL_PIXELFORMAT_ARGB8888 ||
-            TTF_GlyphMetrics32(font, *point, &glyph.Left, &glyph.Right, &bottom, &top, &ignored) != 0 ||
+            TTF_GlyphMetrics32(font, *point, &glyph.Left, &glyph.Right, &bottom, &top, &ignored) !=
+                0 ||
             TTF_SizeUTF8(font, character.c_str(), &once, nullptr) != 0 ||
             TTF_SizeUTF8(font, (character + character).c_str(), &twice, nullptr) != 0) {
             return std::nullopt;
@@ -143,12 +153,12 @@ SurfaceHandle CachedGlyphs::Render(std::string_view text) const {
     int left = 0;
     int right = 0;
     int height = 0;
-    for (std::size_t i = 0; i < glyphs.size(); ++i) {
+    for (const Glyph* glyph : glyphs) {
         pens.push_back(pen);
-        height = std::max(height, glyphs[i]->Image->h);
-        left = std::min(left, pen + glyphs[i]->Left);
-        right = std::max(right, pen + glyphs[i]->Right);
-        pen += glyphs[i]->Advance;
+        height = std::max(height, glyph->Image->h);
+        left = std::min(left, pen + glyph->Left);
+        right = std::max(right, pen + glyph->Right);
+        pen += glyph->Advance;
     }
     right = std::max(right, pen);
     const int width = right - left;
@@ -162,7 +172,6 @@ SurfaceHandle CachedGlyphs::Render(std::string_view text) const {
     }
     const Uint32 ink = SDL_MapRGBA(image->format, colour_.r, colour_.g, colour_.b, 0);
     SDL_FillRect(image.get(), nullptr, ink);
-    auto* target = static_cast<Uint8*>(image->pixels);
     for (std::size_t i = 0; i < glyphs.size(); ++i) {
         const SDL_Surface* source = glyphs[i]->Image.get();
         // The glyph's own image starts its ink at the pen unless the ink
@@ -172,16 +181,11 @@ SurfaceHandle CachedGlyphs::Render(std::string_view text) const {
         const int from = std::max(0, -offset);
         const int to = std::min(source->w, width - offset);
         for (int y = 0; y < source->h; ++y) {
-            const auto* in = static_cast<const Uint8*>(source->pixels) + y * source->pitch;
-            Uint8* out = target + y * image->pitch;
+            const Uint32* in = RowOf(source, y);
+            Uint32* out = RowOf(image.get(), y) + offset;
             for (int x = from; x < to; ++x) {
-                Uint32 coverage = 0;
-                Uint32 pixel = 0;
-                std::memcpy(&coverage, in + x * 4, sizeof coverage);
-                std::memcpy(&pixel, out + (x + offset) * 4, sizeof pixel);
                 // Overlapping ink is combined as the font's renderer does.
-                pixel |= coverage & AlphaMask;
-                std::memcpy(out + (x + offset) * 4, &pixel, sizeof pixel);
+                out[x] |= in[x] & AlphaMask;
             }
         }
     }
@@ -195,8 +199,8 @@ bool CachedGlyphs::Matches(std::string_view text) const {
         // Too wide for one line: such texts are always rendered whole.
         return true;
     }
-    const SurfaceHandle theirs(TTF_RenderUTF8_Blended_Wrapped(
-        font_, whole.c_str(), colour_, static_cast<Uint32>(wrapWidth_)));
+    const SurfaceHandle theirs(TTF_RenderUTF8_Blended_Wrapped(font_, whole.c_str(), colour_,
+                                                              static_cast<Uint32>(wrapWidth_)));
     return theirs && theirs->format->format == SDL_PIXELFORMAT_ARGB8888 &&
            SamePicture(ours.get(), theirs.get());
 }

@@ -21,7 +21,8 @@ public:
     // Renders each of `characters` (whole UTF-8 characters) once. Empty when
     // the font's own renders of texts made of them, wrapped at `wrapWidth`
     // pixels, cannot be reproduced; the caller then renders whole texts.
-    static std::optional<CachedGlyphs> Make(TTF_Font* font, const std::vector<std::string>& characters,
+    static std::optional<CachedGlyphs> Make(TTF_Font* font,
+                                            const std::vector<std::string>& characters,
                                             SDL_Color colour, int wrapWidth);
 
     // The image of `text`, or null when it holds a character that is not

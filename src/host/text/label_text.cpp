@@ -1,23 +1,24 @@
 #include "host/text/label_text.h"
 
-#include "host/sdl/host_fault.h"
-#include "host/text/font_finder.h"
-
 #include <string_view>
 #include <vector>
+
+#include "host/sdl/host_fault.h"
+#include "host/text/font_finder.h"
 
 namespace bumblorbs {
 namespace {
 
 SDL_Color ColourOf(const TextLabel& label) {
-    return {static_cast<Uint8>(RedOf(label.ForeColor)), static_cast<Uint8>(GreenOf(label.ForeColor)),
+    return {static_cast<Uint8>(RedOf(label.ForeColor)),
+            static_cast<Uint8>(GreenOf(label.ForeColor)),
             static_cast<Uint8>(BlueOf(label.ForeColor)), 255};
 }
 
 }  // namespace
 
 FontHandle OpenLabelFont(const TextLabel& label, const PixelMapping& mapping,
-                    const std::string& mustDraw, bool& covered) {
+                         const std::string& mustDraw, bool& covered) {
     const int pixels = mapping.FontPixels(label.Font.Points);
     const FoundFace face = FindFace(label.Font.Face, pixels, mustDraw);
     covered = face.CoversText;
@@ -40,7 +41,8 @@ LabelText::LabelText(const Scene& scene, const PixelMapping& mapping,
                                                        "0123456789" + std::string(groupSeparator)};
     for (const LabelId id : AllLabels) {
         bool covered = true;
-        slots_[SlotOf(id)].Font = OpenLabelFont(scene.Label(id), mapping, mustDraw[SlotOf(id)], covered);
+        slots_[SlotOf(id)].Font =
+            OpenLabelFont(scene.Label(id), mapping, mustDraw[SlotOf(id)], covered);
         allCovered_ = allCovered_ && covered;
     }
     std::vector<std::string> countCharacters;
