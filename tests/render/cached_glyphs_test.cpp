@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <numeric>
 #include <optional>
 #include <ostream>
 #include <random>
@@ -17,6 +18,7 @@
 
 #include "host/core/number_format.h"
 #include "host/sdl/pixel_mapping.h"
+#include "host/sdl/pixel_rows.h"
 #include "host/text/label_text.h"
 #include "scene/scene.h"
 
@@ -47,7 +49,10 @@ protected:
 
     CachedGlyphsTest() : mapping(TwipsPerPixelAt(GetParam().Dpi)) {
         bool covered = false;
-        font = OpenLabelFont(Count(), mapping, "0123456789" + Separator(), covered);
+        const std::vector<std::string> characters = CountCharacters(Separator());
+        font = OpenLabelFont(Count(), mapping,
+                             std::accumulate(characters.begin(), characters.end(), std::string()),
+                             covered);
     }
 
     const TextLabel& Count() const { return scene.Label(LabelId::Label2); }
@@ -56,14 +61,7 @@ protected:
     SDL_Color Colour() const { return {255, 0, 0, 255}; }
 
     std::optional<CachedGlyphs> Make() {
-        std::vector<std::string> characters;
-        for (char digit = '0'; digit <= '9'; ++digit) {
-            characters.emplace_back(1, digit);
-        }
-        if (!Separator().empty()) {
-            characters.push_back(Separator());
-        }
-        return CachedGlyphs::Make(font.get(), characters, Colour(), WrapWidth());
+        return CachedGlyphs::Make(font.get(), CountCharacters(Separator()), Colour(), WrapWidth());
     }
 
     // The first pixel where the two pictures differ, or "" when none does.
@@ -85,10 +83,7 @@ protected:
         if (x >= surface->w || y >= surface->h) {
             return 0;
         }
-        Uint32 pixel = 0;
-        SDL_memcpy(&pixel, static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * 4,
-                   4);
-        return pixel >> 24U;
+        return PixelRow(surface, y)[x] >> 24U;
     }
 
     Scene scene{DesignedLayout};

@@ -19,8 +19,8 @@ namespace bumblorbs {
 // memory does not grow with the screen. The area has two halves: a frame
 // is composed in the first one when the server has finished reading it,
 // and in the other while it has not, so the canvas waits only if the
-// server has not finished with either. The connection is the canvas's own, so the server's
-// completion notices never wake the event loop. Where the server cannot
+// server has not finished with either. The connection is the canvas's
+// own, so the server's completion notices never wake the event loop. Where the server cannot
 // share memory (a remote display) the same tiles go by XPutImage.
 class X11TileCanvas final : public WindowCanvas, private TileSink {
 public:

@@ -2,8 +2,7 @@
 
 #include <SDL_surface.h>
 
-#include <cstddef>
-#include <cstdint>
+#include "host/sdl/pixel_rows.h"
 
 namespace bumblorbs {
 
@@ -11,11 +10,6 @@ namespace bumblorbs {
 // and offscreen drivers' window surfaces do. Such surfaces are written
 // directly; SDL's general routines serve any other.
 bool HasWordPixels(const SDL_Surface* surface);
-
-inline std::uint32_t* PixelRow(SDL_Surface* surface, int y) {
-    return reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) +
-                                            static_cast<std::ptrdiff_t>(y) * surface->pitch);
-}
 
 // Fills `area` (already inside the surface) with a mapped colour. For word
 // pixels a plain row fill; it is several times quicker than SDL_FillRect on

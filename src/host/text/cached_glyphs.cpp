@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "host/sdl/pixel_rows.h"
+
 namespace bumblorbs {
 namespace {
 
@@ -39,22 +41,11 @@ std::optional<Uint32> SoleCodePoint(std::string_view text) {
     return point;
 }
 
-// A row of a surface of 32-bit pixels, whose pitch is a whole number of them.
-const Uint32* RowOf(const SDL_Surface* surface, int y) {
-    return static_cast<const Uint32*>(surface->pixels) +
-           static_cast<std::ptrdiff_t>(y) * (surface->pitch / 4);
-}
-
-Uint32* RowOf(SDL_Surface* surface, int y) {
-    return static_cast<Uint32*>(surface->pixels) +
-           static_cast<std::ptrdiff_t>(y) * (surface->pitch / 4);
-}
-
 Uint32 PixelAt(const SDL_Surface* surface, int x, int y) {
     if (x < 0 || y < 0 || x >= surface->w || y >= surface->h) {
         return 0;
     }
-    return RowOf(surface, y)[x];
+    return PixelRow(surface, y)[x];
 }
 
 // Pixels that show nothing are equal whatever their colour bits say.
@@ -181,8 +172,8 @@ SurfaceHandle CachedGlyphs::Render(std::string_view text) const {
         const int from = std::max(0, -offset);
         const int to = std::min(source->w, width - offset);
         for (int y = 0; y < source->h; ++y) {
-            const Uint32* in = RowOf(source, y);
-            Uint32* out = RowOf(image.get(), y) + offset;
+            const Uint32* in = PixelRow(source, y);
+            Uint32* out = PixelRow(image.get(), y) + offset;
             for (int x = from; x < to; ++x) {
                 // Overlapping ink is combined as the font's renderer does.
                 out[x] |= in[x] & AlphaMask;

@@ -1,5 +1,6 @@
 #include "host/text/label_text.h"
 
+#include <numeric>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,17 @@ SDL_Color ColourOf(const TextLabel& label) {
 }
 
 }  // namespace
+
+std::vector<std::string> CountCharacters(std::string_view groupSeparator) {
+    std::vector<std::string> characters;
+    for (const char digit : std::string_view("0123456789")) {
+        characters.emplace_back(1, digit);
+    }
+    if (!groupSeparator.empty()) {
+        characters.emplace_back(groupSeparator);
+    }
+    return characters;
+}
 
 FontHandle OpenLabelFont(const TextLabel& label, const PixelMapping& mapping,
                          const std::string& mustDraw, bool& covered) {
@@ -37,20 +49,15 @@ LabelText::LabelText(const Scene& scene, const PixelMapping& mapping,
                      std::string_view groupSeparator)
     : mapping_(mapping) {
     // Label1 only ever shows its designed text; Label2 shows the count.
-    const std::array<std::string, LabelCount> mustDraw{scene.Label(LabelId::Label1).Caption,
-                                                       "0123456789" + std::string(groupSeparator)};
+    const std::vector<std::string> countCharacters = CountCharacters(groupSeparator);
+    const std::array<std::string, LabelCount> mustDraw{
+        scene.Label(LabelId::Label1).Caption,
+        std::accumulate(countCharacters.begin(), countCharacters.end(), std::string())};
     for (const LabelId id : AllLabels) {
         bool covered = true;
         slots_[SlotOf(id)].Font =
             OpenLabelFont(scene.Label(id), mapping, mustDraw[SlotOf(id)], covered);
         allCovered_ = allCovered_ && covered;
-    }
-    std::vector<std::string> countCharacters;
-    for (const char digit : std::string_view("0123456789")) {
-        countCharacters.emplace_back(1, digit);
-    }
-    if (!groupSeparator.empty()) {
-        countCharacters.emplace_back(groupSeparator);
     }
     const TextLabel& count = scene.Label(LabelId::Label2);
     Slot& slot = slots_[SlotOf(LabelId::Label2)];

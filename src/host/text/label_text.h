@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/sdl/pixel_mapping.h"
 #include "host/sdl/sdl_handles.h"
@@ -11,6 +12,10 @@
 #include "scene/scene.h"
 
 namespace bumblorbs {
+
+// The characters a count can show: the digits and, unless it is empty, the
+// group separator.
+std::vector<std::string> CountCharacters(std::string_view groupSeparator);
 
 // Opens the face fontconfig finds for the label's font at the mapping's
 // size, in bold where the label asks for it and the face is not. `covered`
