@@ -18,6 +18,50 @@ int NoteAttachFailure(Display* /*display*/, XErrorEvent* /*error*/) {
     return 0;
 }
 
+// The sprite pixmap's slots: a grid of squares, one for each ball.
+constexpr std::size_t SlotColumns = 10;
+constexpr std::size_t SlotRows = (BallCount + SlotColumns - 1) / SlotColumns;
+
+// An image of 0x00RRGGBB pixels in the client's memory, for XPutImage.
+XImage ClientImage(const std::uint32_t* pixels, int width, int height) {
+    XImage image{};
+    image.width = width;
+    image.height = height;
+    image.format = ZPixmap;
+    // Xlib only reads the pixels of an image it is asked to put.
+    image.data = const_cast<char*>(reinterpret_cast<const char*>(pixels));
+    image.byte_order = LSBFirst;
+    image.bitmap_unit = 32;
+    image.bitmap_bit_order = LSBFirst;
+    image.bitmap_pad = 32;
+    image.depth = 24;
+    image.bytes_per_line = width * 4;
+    image.bits_per_pixel = 32;
+    image.red_mask = 0xFF0000;
+    image.green_mask = 0xFF00;
+    image.blue_mask = 0xFF;
+    XInitImage(&image);
+    return image;
+}
+
+// The parts of `area` outside `hole`, which lies inside it.
+void AddAround(const SDL_Rect& area, const SDL_Rect& hole, std::vector<XRectangle>& rects) {
+    const auto add = [&](int x, int y, int w, int h) {
+        if (w > 0 && h > 0) {
+            rects.push_back({static_cast<short>(x), static_cast<short>(y),
+                             static_cast<unsigned short>(w), static_cast<unsigned short>(h)});
+        }
+    };
+    if (SDL_RectEmpty(&hole) == SDL_TRUE) {
+        add(area.x, area.y, area.w, area.h);
+        return;
+    }
+    add(area.x, area.y, area.w, hole.y - area.y);
+    add(area.x, hole.y, hole.x - area.x, hole.h);
+    add(hole.x + hole.w, hole.y, area.x + area.w - hole.x - hole.w, hole.h);
+    add(area.x, hole.y + hole.h, area.w, area.y + area.h - hole.y - hole.h);
+}
+
 }  // namespace
 
 X11TileCanvas::X11TileCanvas(SDL_Window* window) : window_(window) {
@@ -40,16 +84,17 @@ X11TileCanvas::X11TileCanvas(SDL_Window* window) : window_(window) {
         XCloseDisplay(display_);
         throw HostFault("the X server's visual is not 24-bit true colour");
     }
-    gc_ = XCreateGC(display_, target_, 0, nullptr);
+    // Copies from the sprite pixmap never need the server to say what it
+    // could not copy: the pixmap is always whole.
+    XGCValues values{};
+    values.graphics_exposures = False;
+    gc_ = XCreateGC(display_, target_, GCGraphicsExposures, &values);
     shared_ = AttachSharedMemory(attributes.visual);
     if (!shared_) {
         std::cerr << "Bumblorbs: the X server cannot share memory with the toy (a remote "
                      "display?); drawing over the connection instead, which is slower\n";
         plain_.resize(2 * HalfPixels);
         area_ = plain_.data();
-        image_ = XCreateImage(display_, attributes.visual, 24, ZPixmap, 0,
-                              reinterpret_cast<char*>(area_), 1, 1, 32, 4);
-        image_->byte_order = LSBFirst;
     }
 }
 
@@ -101,6 +146,9 @@ X11TileCanvas::~X11TileCanvas() {
         image_->data = nullptr;
         XDestroyImage(image_);
     }
+    if (sprites_ != 0) {
+        XFreePixmap(display_, sprites_);
+    }
     if (shared_) {
         XShmDetach(display_, &segment_);
         XSync(display_, False);
@@ -150,7 +198,63 @@ void X11TileCanvas::Send(const Tile& tile) {
     holding_ = true;
 }
 
+bool X11TileCanvas::PaintPlain(const SDL_Rect& area, const PlainArea& plain, BallSprite* sprite,
+                               std::uint32_t background) {
+    if (!fills_.empty() && background != fillsPixel_) {
+        FillPending();
+    }
+    fillsPixel_ = background;
+    SDL_Rect covered{};
+    if (plain.Ball) {
+        SDL_IntersectRect(&plain.Square, &area, &covered);
+        const SDL_Point at = PlaceSprite(*plain.Ball, *sprite, background);
+        XCopyArea(display_, sprites_, target_, gc_, at.x + covered.x - plain.Square.x,
+                  at.y + covered.y - plain.Square.y, static_cast<unsigned>(covered.w),
+                  static_cast<unsigned>(covered.h), covered.x, covered.y);
+    }
+    AddAround(area, covered, fills_);
+    return true;
+}
+
+SDL_Point X11TileCanvas::PlaceSprite(std::size_t ball, BallSprite& sprite,
+                                     std::uint32_t background) {
+    const int diameter = sprite.Diameter();
+    if (diameter > slotSize_) {
+        if (sprites_ != 0) {
+            XFreePixmap(display_, sprites_);
+        }
+        slotSize_ = diameter;
+        sprites_ = XCreatePixmap(display_, target_, static_cast<unsigned>(slotSize_) * SlotColumns,
+                                 static_cast<unsigned>(slotSize_) * SlotRows, 24);
+        slots_.fill({});
+    }
+    const SDL_Point at{static_cast<int>(ball % SlotColumns) * slotSize_,
+                       static_cast<int>(ball / SlotColumns) * slotSize_};
+    const SpriteSlot wanted{diameter, sprite.Fill(), sprite.Border(), background};
+    SpriteSlot& slot = slots_[ball];
+    if (slot != wanted) {
+        XImage image = ClientImage(sprite.ComposedOver(background), diameter, diameter);
+        XPutImage(display_, sprites_, gc_, &image, 0, 0, at.x, at.y,
+                  static_cast<unsigned>(diameter), static_cast<unsigned>(diameter));
+        slot = wanted;
+    }
+    return at;
+}
+
+void X11TileCanvas::FillPending() {
+    if (!gcPixelSet_ || gcPixel_ != fillsPixel_) {
+        XSetForeground(display_, gc_, fillsPixel_);
+        gcPixel_ = fillsPixel_;
+        gcPixelSet_ = true;
+    }
+    XFillRectangles(display_, target_, gc_, fills_.data(), static_cast<int>(fills_.size()));
+    fills_.clear();
+}
+
 void X11TileCanvas::EndFrame() {
+    if (!fills_.empty()) {
+        FillPending();
+    }
     CloseHalf();
     inFrame_ = false;
     XFlush(display_);
@@ -188,17 +292,18 @@ void X11TileCanvas::WaitUntilFree(int half) {
 }
 
 void X11TileCanvas::Put(const Tile& tile, bool notify) {
-    image_->width = tile.Area.w;
-    image_->height = tile.Area.h;
-    image_->bytes_per_line = tile.Area.w * 4;
-    image_->data = reinterpret_cast<char*>(tile.Pixels);
     const auto width = static_cast<unsigned>(tile.Area.w);
     const auto height = static_cast<unsigned>(tile.Area.h);
     if (shared_) {
+        image_->width = tile.Area.w;
+        image_->height = tile.Area.h;
+        image_->bytes_per_line = tile.Area.w * 4;
+        image_->data = reinterpret_cast<char*>(tile.Pixels);
         XShmPutImage(display_, target_, gc_, image_, 0, 0, tile.Area.x, tile.Area.y, width, height,
                      notify ? True : False);
     } else {
-        XPutImage(display_, target_, gc_, image_, 0, 0, tile.Area.x, tile.Area.y, width, height);
+        XImage image = ClientImage(tile.Pixels, tile.Area.w, tile.Area.h);
+        XPutImage(display_, target_, gc_, &image, 0, 0, tile.Area.x, tile.Area.y, width, height);
     }
 }
 

@@ -13,9 +13,12 @@
 
 namespace bumblorbs {
 
-// Paints an X11 window tile by tile. Each damaged rectangle is composed into
-// a small, tightly packed tile of a shared-memory area of about 1 MB and
-// sent with one XShmPutImage; no copy of the whole window is kept, so
+// Paints an X11 window tile by tile. Where a damaged rectangle shows only
+// the background and one ball, the server paints it itself: it fills the
+// background and copies the ball's square, blended over the background
+// once, from a pixmap that holds every ball's. Any other rectangle is
+// composed into a small, tightly packed tile of a shared-memory area of
+// about 1 MB and sent with one XShmPutImage; no copy of the whole window is kept, so
 // memory does not grow with the screen. The area has two halves: a frame
 // is composed in the first one when the server has finished reading it,
 // and in the other while it has not, so the canvas waits only if the
@@ -41,7 +44,14 @@ private:
     std::size_t MaxTilePixels() const override { return HalfPixels; }
     std::uint32_t* Room(std::size_t pixels) override;
     void Send(const Tile& tile) override;
+    bool PaintPlain(const SDL_Rect& area, const PlainArea& plain, BallSprite* sprite,
+                    std::uint32_t background) override;
     void EndFrame() override;
+
+    // Where the ball's square, blended over the background, stands in the
+    // sprite pixmap; puts it there first if it is not there yet.
+    SDL_Point PlaceSprite(std::size_t ball, BallSprite& sprite, std::uint32_t background);
+    void FillPending();
 
     bool AttachSharedMemory(Visual* visual);
     void Put(const Tile& tile, bool notify);
@@ -72,6 +82,24 @@ private:
     std::array<std::uint64_t, 2> freeAfter_{};
     bool holding_ = false;
     Tile held_;
+
+    // What each slot of the sprite pixmap holds.
+    struct SpriteSlot {
+        int Diameter = 0;
+        Colour Fill = 0;
+        Colour Border = 0;
+        std::uint32_t Background = 0;
+        bool operator==(const SpriteSlot&) const = default;
+    };
+    Pixmap sprites_ = 0;
+    int slotSize_ = 0;
+    std::array<SpriteSlot, BallCount> slots_{};
+    // The background around the balls' squares, filled at the end of the
+    // frame in one request, and its colour; and the colour the GC has now.
+    std::vector<XRectangle> fills_;
+    std::uint32_t fillsPixel_ = 0;
+    std::uint32_t gcPixel_ = 0;
+    bool gcPixelSet_ = false;
 };
 
 }  // namespace bumblorbs

@@ -129,25 +129,29 @@ void BallSprite::Draw(SDL_Surface* target, int x, int y) const {
     }
 }
 
-void BallSprite::DrawOver(SDL_Surface* target, int x, int y, std::uint32_t background) {
-    const int diameter = Diameter();
+const std::uint32_t* BallSprite::ComposedOver(std::uint32_t background) {
     if (composed_.empty() || composedOver_ != background) {
-        composed_.assign(static_cast<std::size_t>(diameter) * static_cast<std::size_t>(diameter),
+        composed_.assign(static_cast<std::size_t>(diameter_) * static_cast<std::size_t>(diameter_),
                          background);
-        for (int row = 0; row < diameter; ++row) {
+        for (int row = 0; row < diameter_; ++row) {
             DrawRow(rows_[static_cast<std::size_t>(row)], PixelRow(image_.get(), row),
-                    composed_.data() + static_cast<std::ptrdiff_t>(row) * diameter, 0, diameter);
+                    composed_.data() + static_cast<std::ptrdiff_t>(row) * diameter_, 0, diameter_);
         }
         composedOver_ = background;
     }
-    const SDL_Rect placed{x, y, diameter, diameter};
+    return composed_.data();
+}
+
+void BallSprite::DrawOver(SDL_Surface* target, int x, int y, std::uint32_t background) {
+    const std::uint32_t* composed = ComposedOver(background);
+    const SDL_Rect placed{x, y, diameter_, diameter_};
     SDL_Rect visible;
     if (SDL_IntersectRect(&placed, &target->clip_rect, &visible) != SDL_TRUE) {
         return;
     }
     for (int ty = visible.y; ty < visible.y + visible.h; ++ty) {
         const std::uint32_t* from =
-            composed_.data() + static_cast<std::ptrdiff_t>(ty - y) * diameter + (visible.x - x);
+            composed + static_cast<std::ptrdiff_t>(ty - y) * diameter_ + (visible.x - x);
         std::memcpy(PixelRow(target, ty) + visible.x, from,
                     static_cast<std::size_t>(visible.w) * sizeof(std::uint32_t));
     }

@@ -30,6 +30,9 @@ public:
     // as filling the square and drawing the circle over it.
     void DrawOver(SDL_Surface* target, int x, int y, std::uint32_t background);
 
+    // The square DrawOver copies: Diameter() rows of Diameter() pixels.
+    const std::uint32_t* ComposedOver(std::uint32_t background);
+
 private:
     // Each row of a circle is clear, then rim, then an opaque run, then rim
     // and clear again. Copying the run and blending only the rim is several

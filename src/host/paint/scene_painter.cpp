@@ -91,7 +91,7 @@ void ScenePainter::PaintArea(SDL_Surface* target, SDL_Point origin, const Scene&
     const SDL_Rect local{area.x - origin.x, area.y - origin.y, area.w, area.h};
     SDL_SetClipRect(target, &local);
     const Uint32 background = MapColour(target, scene.BackColor());
-    if (!PaintLoneBall(target, origin, plan, area, background)) {
+    if (!PaintPlainArea(target, origin, plan, area, background)) {
         FillArea(target, local, background);
         for (std::size_t i = 0; i < plan.Circles.size(); ++i) {
             const SDL_Rect& where = plan.Circles[i];
@@ -106,36 +106,45 @@ void ScenePainter::PaintArea(SDL_Surface* target, SDL_Point origin, const Scene&
     SDL_SetClipRect(target, nullptr);
 }
 
-bool ScenePainter::PaintLoneBall(SDL_Surface* target, SDL_Point origin, const PaintPlan& plan,
-                                 const SDL_Rect& area, Uint32 background) {
+std::optional<PlainArea> FindPlainArea(const PaintPlan& plan, const SDL_Rect& area) {
+    for (const SDL_Rect& box : plan.LabelBoxes) {
+        if (SDL_HasIntersection(&box, &area) == SDL_TRUE) {
+            return std::nullopt;
+        }
+    }
+    PlainArea plain;
+    for (std::size_t i = 0; i < plan.Circles.size(); ++i) {
+        if (SDL_HasIntersection(&plan.Circles[i], &area) == SDL_TRUE) {
+            if (plain.Ball) {
+                return std::nullopt;
+            }
+            plain.Ball = i;
+            plain.Square = plan.Circles[i];
+        }
+    }
+    return plain;
+}
+
+bool ScenePainter::PaintPlainArea(SDL_Surface* target, SDL_Point origin, const PaintPlan& plan,
+                                  const SDL_Rect& area, Uint32 background) {
     if (!HasWordPixels(target)) {
         return false;
     }
-    for (const SDL_Rect& box : plan.LabelBoxes) {
-        if (SDL_HasIntersection(&box, &area) == SDL_TRUE) {
-            return false;
-        }
-    }
-    std::size_t lone = plan.Circles.size();
-    for (std::size_t i = 0; i < plan.Circles.size(); ++i) {
-        if (SDL_HasIntersection(&plan.Circles[i], &area) == SDL_TRUE) {
-            if (lone != plan.Circles.size()) {
-                return false;
-            }
-            lone = i;
-        }
+    const std::optional<PlainArea> plain = FindPlainArea(plan, area);
+    if (!plain) {
+        return false;
     }
     const SDL_Rect local{area.x - origin.x, area.y - origin.y, area.w, area.h};
-    if (lone == plan.Circles.size()) {
+    if (!plain->Ball) {
         FillArea(target, local, background);
         return true;
     }
-    const SDL_Rect square{plan.Circles[lone].x - origin.x, plan.Circles[lone].y - origin.y,
-                          plan.Circles[lone].w, plan.Circles[lone].h};
+    const SDL_Rect square{plain->Square.x - origin.x, plain->Square.y - origin.y, plain->Square.w,
+                          plain->Square.h};
     SDL_Rect covered;
     SDL_IntersectRect(&square, &local, &covered);
     FillAround(target, local, covered, background);
-    sprites_[lone]->DrawOver(target, square.x, square.y, background);
+    sprites_[*plain->Ball]->DrawOver(target, square.x, square.y, background);
     return true;
 }
 

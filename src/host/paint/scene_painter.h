@@ -21,6 +21,17 @@ struct PaintPlan {
     std::vector<SDL_Rect> Rects;
 };
 
+// An area of the window where nothing needs blending: it shows the
+// background and at most one ball, whose circle stands in `Square`, and no
+// label. The common case: a ball moving across empty space.
+struct PlainArea {
+    std::optional<std::size_t> Ball;
+    SDL_Rect Square{};
+};
+
+// Whether `area` is plain, and what it then holds.
+std::optional<PlainArea> FindPlainArea(const PaintPlan& plan, const SDL_Rect& area);
+
 // Paints the scene, stacked from the bottom: the background, Shape1(0) ..
 // Shape1(59), Label1, Label2. Only what the damage names is painted again,
 // into whatever surface holds that part of the window.
@@ -41,17 +52,19 @@ public:
     // returns the rectangles it painted.
     std::vector<SDL_Rect> Paint(SDL_Surface* target, const Scene& scene, const Damage& damage);
 
+    // The ball's sprite as the last plan made it.
+    BallSprite& Sprite(std::size_t ball) { return *sprites_[ball]; }
+
 private:
     SDL_Rect CirclePixels(const TwipRect& box) const;
     // Draws the ball's sprite again if its colours or size changed.
     void RefreshSprite(const Ball& ball, int diameter);
     void PaintLabel(SDL_Surface* target, SDL_Point origin, const Scene& scene,
                     const PaintPlan& plan, LabelId id, const SDL_Rect& area);
-    // Where the area shows the background and at most one ball, and no
-    // label, paints it without blending or painting a pixel twice, and says
-    // so. The common case: a ball moving across empty space.
-    bool PaintLoneBall(SDL_Surface* target, SDL_Point origin, const PaintPlan& plan,
-                       const SDL_Rect& area, Uint32 background);
+    // Paints a plain area without blending or painting a pixel twice, and
+    // says so; says false for any other area.
+    bool PaintPlainArea(SDL_Surface* target, SDL_Point origin, const PaintPlan& plan,
+                        const SDL_Rect& area, Uint32 background);
 
     const PixelMapping& mapping_;
     LabelText& labels_;

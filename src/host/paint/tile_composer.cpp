@@ -9,7 +9,16 @@ namespace bumblorbs {
 
 void ComposeTiles(ScenePainter& painter, const Scene& scene, const PaintPlan& plan,
                   TileSink& sink) {
+    const Colour colour = scene.BackColor();
+    const auto background =
+        static_cast<std::uint32_t>((RedOf(colour) << 16) | (GreenOf(colour) << 8) | BlueOf(colour));
     for (const SDL_Rect& rect : plan.Rects) {
+        if (const std::optional<PlainArea> plain = FindPlainArea(plan, rect)) {
+            BallSprite* sprite = plain->Ball ? &painter.Sprite(*plain->Ball) : nullptr;
+            if (sink.PaintPlain(rect, *plain, sprite, background)) {
+                continue;
+            }
+        }
         const auto width = static_cast<std::size_t>(rect.w);
         const int rowsPerTile =
             static_cast<int>(std::max<std::size_t>(1, sink.MaxTilePixels() / width));
