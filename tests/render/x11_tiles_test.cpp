@@ -1,6 +1,7 @@
 // The X11 tile canvas on a real X server: after every tick the window, read
 // back from the server, shows exactly what a full repaint of the scene
-// paints. Any damage the tiles miss shows here. Run by with_xvfb.sh.
+// paints. Any damage the tiles miss shows here, and any ball image kept
+// from before the background or the scale changed. Run by with_xvfb.sh.
 
 // clang-format off
 // GoogleTest comes first: Xlib's macros (None, Bool) clash with its names.
@@ -40,7 +41,12 @@ TEST(X11TileCanvasTest, AfterEveryTickTheWindowShowsAFullRepaint) {
     HeadlessServices host(43200.5F);
     StartScene(scene, host);
     LabelText labels(scene, mapping, ",");
-    ScenePainter painter(mapping, labels);
+    // From tick 160 the scene is painted at twice the scale, as after a
+    // move to a scaled output: every ball's image is larger.
+    const PixelMapping doubled(TwipsPerPixelAt(2 * DefaultDpi));
+    LabelText doubledLabels(scene, doubled, ",");
+    ScenePainter normalPainter(mapping, labels);
+    ScenePainter doubledPainter(doubled, doubledLabels);
     X11TileCanvas canvas(window.get());
     const SurfaceHandle expected(
         SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_XRGB8888));
@@ -52,7 +58,10 @@ TEST(X11TileCanvasTest, AfterEveryTickTheWindowShowsAFullRepaint) {
         if (tick == 120) {
             scene.SetBackColor(MakeColour(40, 90, 160));
         }
-        canvas.Present(painter, scene, scene.TakeDamage());
+        ScenePainter& painter = tick < 160 ? normalPainter : doubledPainter;
+        Damage damage = scene.TakeDamage();
+        damage.Everything = damage.Everything || tick == 160;
+        canvas.Present(painter, scene, damage);
         canvas.Finish();
         painter.Paint(expected.get(), scene, everything);
         XImage* shown =

@@ -4,6 +4,7 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
+#include <algorithm>
 #include <iostream>
 
 #include "host/app/window_system.h"
@@ -17,10 +18,6 @@ int NoteAttachFailure(Display* /*display*/, XErrorEvent* /*error*/) {
     attachFailed = true;
     return 0;
 }
-
-// The sprite pixmap's slots: a grid of squares, one for each ball.
-constexpr std::size_t SlotColumns = 10;
-constexpr std::size_t SlotRows = (BallCount + SlotColumns - 1) / SlotColumns;
 
 // An image of 0x00RRGGBB pixels in the client's memory, for XPutImage.
 XImage ClientImage(const std::uint32_t* pixels, int width, int height) {
@@ -84,13 +81,13 @@ X11TileCanvas::X11TileCanvas(SDL_Window* window) : window_(window) {
         XCloseDisplay(display_);
         throw HostFault("the X server's visual is not 24-bit true colour");
     }
-    // Copies from the sprite pixmap never need the server to say what it
-    // could not copy: the pixmap is always whole.
-    XGCValues values{};
-    values.graphics_exposures = False;
-    gc_ = XCreateGC(display_, target_, GCGraphicsExposures, &values);
-    shared_ = AttachSharedMemory(attributes.visual);
-    if (!shared_) {
+    visual_ = attributes.visual;
+    gc_ = XCreateGC(display_, target_, 0, nullptr);
+    shared_ = XShmQueryExtension(display_) == True && Attach(tiles_, 2 * HalfPixels);
+    if (shared_) {
+        area_ = tiles_.Pixels();
+        completionType_ = XShmGetEventBase(display_) + ShmCompletion;
+    } else {
         std::cerr << "Bumblorbs: the X server cannot share memory with the toy (a remote "
                      "display?); drawing over the connection instead, which is slower\n";
         plain_.resize(2 * HalfPixels);
@@ -98,62 +95,61 @@ X11TileCanvas::X11TileCanvas(SDL_Window* window) : window_(window) {
     }
 }
 
-bool X11TileCanvas::AttachSharedMemory(Visual* visual) {
-    if (XShmQueryExtension(display_) == False) {
+bool X11TileCanvas::Attach(SharedArea& area, std::size_t pixels) {
+    XShmSegmentInfo& segment = area.Segment;
+    segment.shmid = shmget(IPC_PRIVATE, pixels * sizeof(std::uint32_t), IPC_CREAT | 0600);
+    if (segment.shmid < 0) {
         return false;
     }
-    const std::size_t bytes = 2 * HalfPixels * sizeof(std::uint32_t);
-    segment_.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
-    if (segment_.shmid < 0) {
-        return false;
-    }
-    segment_.shmaddr = static_cast<char*>(shmat(segment_.shmid, nullptr, 0));
+    segment.shmaddr = static_cast<char*>(shmat(segment.shmid, nullptr, 0));
     // shmat's documented failure value.
-    if (segment_.shmaddr == reinterpret_cast<char*>(-1)) {  // NOLINT(performance-no-int-to-ptr)
-        shmctl(segment_.shmid, IPC_RMID, nullptr);
+    if (segment.shmaddr == reinterpret_cast<char*>(-1)) {  // NOLINT(performance-no-int-to-ptr)
+        shmctl(segment.shmid, IPC_RMID, nullptr);
         return false;
     }
-    segment_.readOnly = True;
+    segment.readOnly = True;
     // A server on another machine refuses the attach with an error, which
     // is an answer here, not a fault.
     attachFailed = false;
     const XErrorHandler previous = XSetErrorHandler(&NoteAttachFailure);
-    XShmAttach(display_, &segment_);
+    XShmAttach(display_, &segment);
     XSync(display_, False);
     XSetErrorHandler(previous);
     // Marked for removal now, it goes away with the last process using it,
     // however the toy ends.
-    shmctl(segment_.shmid, IPC_RMID, nullptr);
+    shmctl(segment.shmid, IPC_RMID, nullptr);
     if (attachFailed) {
-        shmdt(segment_.shmaddr);
+        shmdt(segment.shmaddr);
         return false;
     }
-    image_ = XShmCreateImage(display_, visual, 24, ZPixmap, segment_.shmaddr, &segment_, 1, 1);
-    if (image_ == nullptr) {
-        XShmDetach(display_, &segment_);
-        shmdt(segment_.shmaddr);
+    area.Image = XShmCreateImage(display_, visual_, 24, ZPixmap, segment.shmaddr, &segment, 1, 1);
+    if (area.Image == nullptr) {
+        XShmDetach(display_, &segment);
+        shmdt(segment.shmaddr);
         return false;
     }
-    area_ = reinterpret_cast<std::uint32_t*>(segment_.shmaddr);
-    completionType_ = XShmGetEventBase(display_) + ShmCompletion;
     return true;
+}
+
+void X11TileCanvas::Detach(SharedArea& area) {
+    if (area.Image == nullptr) {
+        return;
+    }
+    // The server must have read everything put from the memory.
+    XSync(display_, False);
+    area.Image->data = nullptr;
+    XDestroyImage(area.Image);
+    area.Image = nullptr;
+    XShmDetach(display_, &area.Segment);
+    XSync(display_, False);
+    shmdt(area.Segment.shmaddr);
 }
 
 X11TileCanvas::~X11TileCanvas() {
     // Every put is done before the window goes, and the memory with it.
     XSync(display_, False);
-    if (image_ != nullptr) {
-        image_->data = nullptr;
-        XDestroyImage(image_);
-    }
-    if (sprites_ != 0) {
-        XFreePixmap(display_, sprites_);
-    }
-    if (shared_) {
-        XShmDetach(display_, &segment_);
-        XSync(display_, False);
-        shmdt(segment_.shmaddr);
-    }
+    Detach(tiles_);
+    Detach(sprites_);
     XFreeGC(display_, gc_);
     XCloseDisplay(display_);
 }
@@ -169,15 +165,9 @@ void X11TileCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
 }
 
 std::uint32_t* X11TileCanvas::Room(std::size_t pixels) {
-    if (!inFrame_) {
-        inFrame_ = true;
-        // A frame starts in the first half whenever the server is done with
-        // it: what was written there last is likely still in the cache.
-        TakeCompletions();
-        half_ = seen_ >= freeAfter_[0] ? 0 : 1;
-        used_ = 0;
-        WaitUntilFree(half_);
-    } else if (used_ + pixels > HalfPixels) {
+    // Frames follow each other in one half until it is full, so the server's
+    // completion notices are read only when the canvas turns to the other.
+    if (used_ + pixels > HalfPixels) {
         CloseHalf();
         half_ = 1 - half_;
         used_ = 0;
@@ -207,38 +197,64 @@ bool X11TileCanvas::PaintPlain(const SDL_Rect& area, const PlainArea& plain, Bal
     SDL_Rect covered{};
     if (plain.Ball) {
         SDL_IntersectRect(&plain.Square, &area, &covered);
-        const SDL_Point at = PlaceSprite(*plain.Ball, *sprite, background);
-        XCopyArea(display_, sprites_, target_, gc_, at.x + covered.x - plain.Square.x,
-                  at.y + covered.y - plain.Square.y, static_cast<unsigned>(covered.w),
-                  static_cast<unsigned>(covered.h), covered.x, covered.y);
+        PutSprite(*plain.Ball, *sprite, background, plain.Square, covered);
     }
     AddAround(area, covered, fills_);
     return true;
 }
 
-SDL_Point X11TileCanvas::PlaceSprite(std::size_t ball, BallSprite& sprite,
-                                     std::uint32_t background) {
+void X11TileCanvas::PutSprite(std::size_t ball, BallSprite& sprite, std::uint32_t background,
+                              const SDL_Rect& square, const SDL_Rect& part) {
+    const int diameter = sprite.Diameter();
+    const int fromX = part.x - square.x;
+    const int fromY = part.y - square.y;
+    const auto width = static_cast<unsigned>(part.w);
+    const auto height = static_cast<unsigned>(part.h);
+    const std::uint32_t* slot = SlotOf(ball, sprite, background);
+    if (slot == nullptr) {
+        XImage image = ClientImage(sprite.ComposedOver(background), diameter, diameter);
+        XPutImage(display_, target_, gc_, &image, fromX, fromY, part.x, part.y, width, height);
+        return;
+    }
+    XImage* image = sprites_.Image;
+    image->width = diameter;
+    image->height = diameter;
+    image->bytes_per_line = diameter * 4;
+    image->data = const_cast<char*>(reinterpret_cast<const char*>(slot));
+    slots_[ball].LastPut = NextRequest(display_);
+    XShmPutImage(display_, target_, gc_, image, fromX, fromY, part.x, part.y, width, height, False);
+}
+
+const std::uint32_t* X11TileCanvas::SlotOf(std::size_t ball, BallSprite& sprite,
+                                           std::uint32_t background) {
+    if (!shared_) {
+        return nullptr;
+    }
     const int diameter = sprite.Diameter();
     if (diameter > slotSize_) {
-        if (sprites_ != 0) {
-            XFreePixmap(display_, sprites_);
+        Detach(sprites_);
+        slotSize_ = 0;
+        const auto side = static_cast<std::size_t>(diameter);
+        if (!Attach(sprites_, BallCount * side * side)) {
+            return nullptr;
         }
         slotSize_ = diameter;
-        sprites_ = XCreatePixmap(display_, target_, static_cast<unsigned>(slotSize_) * SlotColumns,
-                                 static_cast<unsigned>(slotSize_) * SlotRows, 24);
         slots_.fill({});
     }
-    const SDL_Point at{static_cast<int>(ball % SlotColumns) * slotSize_,
-                       static_cast<int>(ball / SlotColumns) * slotSize_};
-    const SpriteSlot wanted{diameter, sprite.Fill(), sprite.Border(), background};
-    SpriteSlot& slot = slots_[ball];
-    if (slot != wanted) {
-        XImage image = ClientImage(sprite.ComposedOver(background), diameter, diameter);
-        XPutImage(display_, sprites_, gc_, &image, 0, 0, at.x, at.y,
-                  static_cast<unsigned>(diameter), static_cast<unsigned>(diameter));
-        slot = wanted;
+    const auto side = static_cast<std::size_t>(slotSize_);
+    std::uint32_t* slot = sprites_.Pixels() + ball * side * side;
+    const SlotContent wanted{diameter, sprite.Fill(), sprite.Border(), background};
+    SpriteSlot& held = slots_[ball];
+    if (held.Content != wanted) {
+        // The server may not have read the slot for the last put from it.
+        if (LastKnownRequestProcessed(display_) < held.LastPut) {
+            XSync(display_, False);
+        }
+        std::copy_n(sprite.ComposedOver(background),
+                    static_cast<std::size_t>(diameter) * static_cast<std::size_t>(diameter), slot);
+        held.Content = wanted;
     }
-    return at;
+    return slot;
 }
 
 void X11TileCanvas::FillPending() {
@@ -256,7 +272,6 @@ void X11TileCanvas::EndFrame() {
         FillPending();
     }
     CloseHalf();
-    inFrame_ = false;
     XFlush(display_);
 }
 
@@ -295,11 +310,12 @@ void X11TileCanvas::Put(const Tile& tile, bool notify) {
     const auto width = static_cast<unsigned>(tile.Area.w);
     const auto height = static_cast<unsigned>(tile.Area.h);
     if (shared_) {
-        image_->width = tile.Area.w;
-        image_->height = tile.Area.h;
-        image_->bytes_per_line = tile.Area.w * 4;
-        image_->data = reinterpret_cast<char*>(tile.Pixels);
-        XShmPutImage(display_, target_, gc_, image_, 0, 0, tile.Area.x, tile.Area.y, width, height,
+        XImage* image = tiles_.Image;
+        image->width = tile.Area.w;
+        image->height = tile.Area.h;
+        image->bytes_per_line = tile.Area.w * 4;
+        image->data = reinterpret_cast<char*>(tile.Pixels);
+        XShmPutImage(display_, target_, gc_, image, 0, 0, tile.Area.x, tile.Area.y, width, height,
                      notify ? True : False);
     } else {
         XImage image = ClientImage(tile.Pixels, tile.Area.w, tile.Area.h);

@@ -13,18 +13,21 @@
 
 namespace bumblorbs {
 
-// Paints an X11 window tile by tile. Where a damaged rectangle shows only
-// the background and one ball, the server paints it itself: it fills the
-// background and copies the ball's square, blended over the background
-// once, from a pixmap that holds every ball's. Any other rectangle is
-// composed into a small, tightly packed tile of a shared-memory area of
-// about 1 MB and sent with one XShmPutImage; no copy of the whole window is kept, so
-// memory does not grow with the screen. The area has two halves: a frame
-// is composed in the first one when the server has finished reading it,
-// and in the other while it has not, so the canvas waits only if the
-// server has not finished with either. The connection is the canvas's
-// own, so the server's completion notices never wake the event loop. Where the server cannot
-// share memory (a remote display) the same tiles go by XPutImage.
+// Paints an X11 window through memory shared with the server, on a
+// connection of the canvas's own, so the server's completion notices never
+// wake the event loop. No copy of the whole window is kept, so memory does
+// not grow with the screen.
+//
+// Where a damaged rectangle shows only the background and one ball, the
+// ball's square, blended over the background once and kept in a slot of
+// its own, is put straight from its slot, and the background around it is
+// filled with the other fills of the frame in one request. Any other
+// rectangle is composed into a small, tightly packed tile of an area of
+// about 1 MB and sent with one XShmPutImage. The area has two halves:
+// frames follow each other in one until it is full, and the canvas turns to
+// the other, waiting only if the server has not yet read it. Where the
+// server cannot share memory (a remote display) the same images go by
+// XPutImage.
 class X11TileCanvas final : public WindowCanvas, private TileSink {
 public:
     explicit X11TileCanvas(SDL_Window* window);
@@ -48,12 +51,24 @@ private:
                     std::uint32_t background) override;
     void EndFrame() override;
 
-    // Where the ball's square, blended over the background, stands in the
-    // sprite pixmap; puts it there first if it is not there yet.
-    SDL_Point PlaceSprite(std::size_t ball, BallSprite& sprite, std::uint32_t background);
-    void FillPending();
+    // Memory the server reads images from, and the image that names it.
+    struct SharedArea {
+        XShmSegmentInfo Segment{};
+        XImage* Image = nullptr;
+        std::uint32_t* Pixels() const { return reinterpret_cast<std::uint32_t*>(Segment.shmaddr); }
+    };
+    bool Attach(SharedArea& area, std::size_t pixels);
+    void Detach(SharedArea& area);
 
-    bool AttachSharedMemory(Visual* visual);
+    // Puts `part` of the ball's square, which stands at `square` in the
+    // window, blended over the background.
+    void PutSprite(std::size_t ball, BallSprite& sprite, std::uint32_t background,
+                   const SDL_Rect& square, const SDL_Rect& part);
+    // The ball's square blended over the background in the shared sprite
+    // memory, written there first if it is not there yet; null where the
+    // memory is not shared.
+    const std::uint32_t* SlotOf(std::size_t ball, BallSprite& sprite, std::uint32_t background);
+    void FillPending();
     void Put(const Tile& tile, bool notify);
     // Sends the current half's last tile, asking to be told when the
     // server has read the half.
@@ -66,15 +81,14 @@ private:
     Display* display_ = nullptr;
     Window target_ = 0;
     GC gc_ = nullptr;
-    XImage* image_ = nullptr;
-    XShmSegmentInfo segment_{};
+    Visual* visual_ = nullptr;
+    SharedArea tiles_;
     bool shared_ = false;
     int completionType_ = 0;
     std::vector<std::uint32_t> plain_;  // the area where memory is not shared
     std::uint32_t* area_ = nullptr;
     int half_ = 0;
     std::size_t used_ = 0;
-    bool inFrame_ = false;
     // Completion notices asked for and seen so far, and the count each half
     // must see before it may be written again.
     std::uint64_t asked_ = 0;
@@ -83,15 +97,21 @@ private:
     bool holding_ = false;
     Tile held_;
 
-    // What each slot of the sprite pixmap holds.
-    struct SpriteSlot {
+    // Each ball's square, blended over the background, in a slot of
+    // shared memory of its own, so that a ball alone over the background is
+    // put straight from there, with nothing to compose.
+    struct SlotContent {
         int Diameter = 0;
         Colour Fill = 0;
         Colour Border = 0;
         std::uint32_t Background = 0;
-        bool operator==(const SpriteSlot&) const = default;
+        bool operator==(const SlotContent&) const = default;
     };
-    Pixmap sprites_ = 0;
+    struct SpriteSlot {
+        SlotContent Content;
+        unsigned long LastPut = 0;  // the serial number of the last request reading it
+    };
+    SharedArea sprites_;
     int slotSize_ = 0;
     std::array<SpriteSlot, BallCount> slots_{};
     // The background around the balls' squares, filled at the end of the
