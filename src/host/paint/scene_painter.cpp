@@ -1,5 +1,7 @@
 #include "host/paint/scene_painter.h"
 
+#include <algorithm>
+
 #include "host/paint/ball_sprite.h"
 #include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
@@ -14,10 +16,36 @@ SDL_Rect Union(const SDL_Rect& a, const SDL_Rect& b) {
 }
 
 // Whether two rectangles share a pixel. SDL_HasIntersection says the same,
-// but as a call into the library; this test runs thousands of times a tick.
+// but as a call into the library, and with branches; this test runs
+// thousands of times a tick.
 bool Overlap(const SDL_Rect& a, const SDL_Rect& b) {
-    return a.w > 0 && a.h > 0 && b.w > 0 && b.h > 0 && a.x < b.x + b.w && b.x < a.x + a.w &&
-           a.y < b.y + b.h && b.y < a.y + a.h;
+    // Bitwise ands: no branches to mispredict.
+    return ((a.w > 0) & (a.h > 0) & (b.w > 0) & (b.h > 0) & (a.x < b.x + b.w) & (b.x < a.x + a.w) &
+            (a.y < b.y + b.h) & (b.y < a.y + a.h)) != 0;
+}
+
+// What an area shows: whether any label, how many balls (counted up to
+// three) and the first two of them.
+struct AreaContents {
+    bool Label = false;
+    std::size_t Balls = 0;
+    std::array<std::size_t, 2> First{};
+};
+
+AreaContents ContentsOf(const PaintPlan& plan, const SDL_Rect& area) {
+    AreaContents contents;
+    for (const SDL_Rect& box : plan.LabelBoxes) {
+        contents.Label = contents.Label || Overlap(box, area);
+    }
+    for (std::size_t i = 0; i < plan.Circles.size() && contents.Balls < 3; ++i) {
+        if (Overlap(plan.Circles[i], area)) {
+            if (contents.Balls < contents.First.size()) {
+                contents.First[contents.Balls] = i;
+            }
+            ++contents.Balls;
+        }
+    }
+    return contents;
 }
 
 Uint32 MapColour(const SDL_Surface* target, Colour colour) {
@@ -114,22 +142,58 @@ void ScenePainter::PaintArea(SDL_Surface* target, SDL_Point origin, const Scene&
 }
 
 std::optional<PlainArea> FindPlainArea(const PaintPlan& plan, const SDL_Rect& area) {
-    for (const SDL_Rect& box : plan.LabelBoxes) {
-        if (Overlap(box, area)) {
-            return std::nullopt;
-        }
+    const AreaContents contents = ContentsOf(plan, area);
+    if (contents.Label || contents.Balls > 1) {
+        return std::nullopt;
     }
     PlainArea plain;
-    for (std::size_t i = 0; i < plan.Circles.size(); ++i) {
-        if (Overlap(plan.Circles[i], area)) {
-            if (plain.Ball) {
-                return std::nullopt;
-            }
-            plain.Ball = i;
-            plain.Square = plan.Circles[i];
-        }
+    if (contents.Balls == 1) {
+        plain.Ball = contents.First[0];
+        plain.Square = plan.Circles[contents.First[0]];
     }
     return plain;
+}
+
+std::optional<AreaPieces> CutBetweenTwoBalls(const PaintPlan& plan, const SDL_Rect& area) {
+    const AreaContents contents = ContentsOf(plan, area);
+    if (contents.Label || contents.Balls != 2) {
+        return std::nullopt;
+    }
+    std::array<SDL_Rect, 2> squares{};
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        SDL_IntersectRect(&plan.Circles[contents.First[i]], &area, &squares[i]);
+    }
+    AreaPieces pieces;
+    const auto add = [&](int left, int top, int right, int bottom) {
+        if (left < right && top < bottom) {
+            pieces.Rects[pieces.Count++] = {left, top, right - left, bottom - top};
+        }
+    };
+    const int areaRight = area.x + area.w;
+    const int areaBottom = area.y + area.h;
+    const auto right = [](const SDL_Rect& r) { return r.x + r.w; };
+    const auto bottom = [](const SDL_Rect& r) { return r.y + r.h; };
+    const SDL_Rect& a = squares[0];
+    const SDL_Rect& b = squares[1];
+    SDL_Rect both;
+    if (SDL_IntersectRect(&a, &b, &both) == SDL_TRUE) {
+        // Above and below the overlap only the square that reaches further
+        // shows; beside it, only the one that reaches further that way.
+        add(both.x, both.y, right(both), bottom(both));
+        add(area.x, area.y, areaRight, both.y);
+        add(area.x, both.y, both.x, bottom(both));
+        add(right(both), both.y, areaRight, bottom(both));
+        add(area.x, bottom(both), areaRight, areaBottom);
+    } else if (right(a) <= b.x || right(b) <= a.x) {
+        const int cut = std::min(right(a), right(b));
+        add(area.x, area.y, cut, areaBottom);
+        add(cut, area.y, areaRight, areaBottom);
+    } else {
+        const int cut = std::min(bottom(a), bottom(b));
+        add(area.x, area.y, areaRight, cut);
+        add(area.x, cut, areaRight, areaBottom);
+    }
+    return pieces;
 }
 
 bool ScenePainter::PaintPlainArea(SDL_Surface* target, SDL_Point origin, const PaintPlan& plan,

@@ -32,6 +32,18 @@ struct PlainArea {
 // Whether `area` is plain, and what it then holds.
 std::optional<PlainArea> FindPlainArea(const PaintPlan& plan, const SDL_Rect& area);
 
+// The pieces of an area that shows two balls and no label, cut so that
+// only the piece where their squares overlap, if any, shows both: two balls
+// passing close by each other are then mostly painted as plain areas.
+struct AreaPieces {
+    std::array<SDL_Rect, 5> Rects{};
+    std::size_t Count = 0;
+};
+
+// The area's pieces, or nothing where it shows more or fewer than two
+// balls, or a label.
+std::optional<AreaPieces> CutBetweenTwoBalls(const PaintPlan& plan, const SDL_Rect& area);
+
 // Paints the scene, stacked from the bottom: the background, Shape1(0) ..
 // Shape1(59), Label1, Label2. Only what the damage names is painted again,
 // into whatever surface holds that part of the window.

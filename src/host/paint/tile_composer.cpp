@@ -6,6 +6,41 @@
 #include "host/sdl/sdl_handles.h"
 
 namespace bumblorbs {
+namespace {
+
+// Paints one rectangle: by the sink where it is plain and the sink can,
+// else, where it may, in pieces, else composed into tiles.
+void PaintRect(ScenePainter& painter, const Scene& scene, const PaintPlan& plan, TileSink& sink,
+               const SDL_Rect& rect, std::uint32_t background, bool mayCut) {
+    if (const std::optional<PlainArea> plain = FindPlainArea(plan, rect)) {
+        BallSprite* sprite = plain->Ball ? &painter.Sprite(*plain->Ball) : nullptr;
+        if (sink.PaintPlain(rect, *plain, sprite, background)) {
+            return;
+        }
+    } else if (const std::optional<AreaPieces> pieces =
+                   mayCut ? CutBetweenTwoBalls(plan, rect) : std::nullopt) {
+        for (std::size_t i = 0; i < pieces->Count; ++i) {
+            PaintRect(painter, scene, plan, sink, pieces->Rects[i], background, false);
+        }
+        return;
+    }
+    const auto width = static_cast<std::size_t>(rect.w);
+    const int rowsPerTile =
+        static_cast<int>(std::max<std::size_t>(1, sink.MaxTilePixels() / width));
+    for (int top = rect.y; top < rect.y + rect.h; top += rowsPerTile) {
+        const SDL_Rect band{rect.x, top, rect.w, std::min(rowsPerTile, rect.y + rect.h - top)};
+        std::uint32_t* pixels = sink.Room(width * static_cast<std::size_t>(band.h));
+        const SurfaceHandle tile(SDL_CreateRGBSurfaceWithFormatFrom(
+            pixels, band.w, band.h, 32, band.w * 4, SDL_PIXELFORMAT_XRGB8888));
+        if (!tile) {
+            ThrowSdlFault("a tile's surface (SDL_CreateRGBSurfaceWithFormatFrom)");
+        }
+        painter.PaintArea(tile.get(), {band.x, band.y}, scene, plan, band);
+        sink.Send({pixels, band});
+    }
+}
+
+}  // namespace
 
 void ComposeTiles(ScenePainter& painter, const Scene& scene, const PaintPlan& plan,
                   TileSink& sink) {
@@ -13,26 +48,7 @@ void ComposeTiles(ScenePainter& painter, const Scene& scene, const PaintPlan& pl
     const auto background =
         static_cast<std::uint32_t>((RedOf(colour) << 16) | (GreenOf(colour) << 8) | BlueOf(colour));
     for (const SDL_Rect& rect : plan.Rects) {
-        if (const std::optional<PlainArea> plain = FindPlainArea(plan, rect)) {
-            BallSprite* sprite = plain->Ball ? &painter.Sprite(*plain->Ball) : nullptr;
-            if (sink.PaintPlain(rect, *plain, sprite, background)) {
-                continue;
-            }
-        }
-        const auto width = static_cast<std::size_t>(rect.w);
-        const int rowsPerTile =
-            static_cast<int>(std::max<std::size_t>(1, sink.MaxTilePixels() / width));
-        for (int top = rect.y; top < rect.y + rect.h; top += rowsPerTile) {
-            const SDL_Rect band{rect.x, top, rect.w, std::min(rowsPerTile, rect.y + rect.h - top)};
-            std::uint32_t* pixels = sink.Room(width * static_cast<std::size_t>(band.h));
-            const SurfaceHandle tile(SDL_CreateRGBSurfaceWithFormatFrom(
-                pixels, band.w, band.h, 32, band.w * 4, SDL_PIXELFORMAT_XRGB8888));
-            if (!tile) {
-                ThrowSdlFault("a tile's surface (SDL_CreateRGBSurfaceWithFormatFrom)");
-            }
-            painter.PaintArea(tile.get(), {band.x, band.y}, scene, plan, band);
-            sink.Send({pixels, band});
-        }
+        PaintRect(painter, scene, plan, sink, rect, background, true);
     }
     sink.EndFrame();
 }

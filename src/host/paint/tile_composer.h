@@ -37,7 +37,9 @@ public:
     virtual void EndFrame() = 0;
 };
 
-// Paints each rectangle of the plan into tiles of its own, tightly packed
+// Paints each rectangle of the plan, a rectangle where two balls pass each
+// other in pieces (CutBetweenTwoBalls): plain ones by the sink where it can,
+// the rest into tiles of their own, tightly packed
 // and small enough to stay in the cache while they are composed, and hands
 // them to the sink. Rectangles too large for one tile (a full repaint) go
 // in bands of whole rows.
