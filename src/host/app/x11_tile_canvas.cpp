@@ -272,6 +272,11 @@ void X11TileCanvas::EndFrame() {
         FillPending();
     }
     CloseHalf();
+    // Frames of small tiles may fill a half only after thousands of
+    // notices; they are taken now and then so they never pile up unread.
+    if (asked_ - seen_ >= UnreadNoticesAtMost) {
+        TakeCompletions();
+    }
     XFlush(display_);
 }
 

@@ -42,6 +42,8 @@ public:
 
     // Pixels in each half of the shared area.
     static constexpr std::size_t HalfPixels = std::size_t{128} * 1024;
+    // Completion notices left unread at most, a few kilobytes.
+    static constexpr std::uint64_t UnreadNoticesAtMost = 64;
 
 private:
     std::size_t MaxTilePixels() const override { return HalfPixels; }
