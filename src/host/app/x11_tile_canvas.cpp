@@ -227,7 +227,7 @@ void X11TileCanvas::PutSprite(std::size_t ball, BallSprite& sprite, std::uint32_
 
 const std::uint32_t* X11TileCanvas::SlotOf(std::size_t ball, BallSprite& sprite,
                                            std::uint32_t background) {
-    if (!shared_) {
+    if (!shared_ || slotsRefused_) {
         return nullptr;
     }
     const int diameter = sprite.Diameter();
@@ -236,6 +236,9 @@ const std::uint32_t* X11TileCanvas::SlotOf(std::size_t ball, BallSprite& sprite,
         slotSize_ = 0;
         const auto side = static_cast<std::size_t>(diameter);
         if (!Attach(sprites_, BallCount * side * side)) {
+            // Not asked again on every tick; the squares go over the
+            // connection instead.
+            slotsRefused_ = true;
             return nullptr;
         }
         slotSize_ = diameter;

@@ -114,6 +114,7 @@ private:
         unsigned long LastPut = 0;  // the serial number of the last request reading it
     };
     SharedArea sprites_;
+    bool slotsRefused_ = false;
     int slotSize_ = 0;
     std::array<SpriteSlot, BallCount> slots_{};
     // The background around the balls' squares, filled at the end of the
