@@ -37,12 +37,12 @@ public:
     virtual void EndFrame() = 0;
 };
 
-// Paints each rectangle of the plan, a rectangle where two balls pass each
-// other in pieces (CutBetweenTwoBalls): plain ones by the sink where it can,
-// the rest into tiles of their own, tightly packed
-// and small enough to stay in the cache while they are composed, and hands
-// them to the sink. Rectangles too large for one tile (a full repaint) go
-// in bands of whole rows.
+// Paints each rectangle of the plan, one where two balls pass each other in
+// pieces (CutBetweenTwoBalls). Plain ones go to the sink where it can paint
+// them; the rest are composed into tiles of their own, tightly packed and
+// small enough to stay in the cache while they are composed, and handed to
+// the sink. Rectangles too large for one tile (a full repaint) go in bands
+// of whole rows.
 void ComposeTiles(ScenePainter& painter, const Scene& scene, const PaintPlan& plan, TileSink& sink);
 
 }  // namespace bumblorbs
