@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "host/app/window_system.h"
+#include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
 
 namespace bumblorbs {
@@ -39,24 +40,6 @@ XImage ClientImage(const std::uint32_t* pixels, int width, int height) {
     image.blue_mask = 0xFF;
     XInitImage(&image);
     return image;
-}
-
-// The parts of `area` outside `hole`, which lies inside it.
-void AddAround(const SDL_Rect& area, const SDL_Rect& hole, std::vector<XRectangle>& rects) {
-    const auto add = [&](int x, int y, int w, int h) {
-        if (w > 0 && h > 0) {
-            rects.push_back({static_cast<short>(x), static_cast<short>(y),
-                             static_cast<unsigned short>(w), static_cast<unsigned short>(h)});
-        }
-    };
-    if (SDL_RectEmpty(&hole) == SDL_TRUE) {
-        add(area.x, area.y, area.w, area.h);
-        return;
-    }
-    add(area.x, area.y, area.w, hole.y - area.y);
-    add(area.x, hole.y, hole.x - area.x, hole.h);
-    add(hole.x + hole.w, hole.y, area.x + area.w - hole.x - hole.w, hole.h);
-    add(area.x, hole.y + hole.h, area.w, area.y + area.h - hole.y - hole.h);
 }
 
 }  // namespace
@@ -190,16 +173,20 @@ void X11TileCanvas::Send(const Tile& tile) {
 
 bool X11TileCanvas::PaintPlain(const SDL_Rect& area, const PlainArea& plain, BallSprite* sprite,
                                std::uint32_t background) {
-    if (!fills_.empty() && background != fillsPixel_) {
-        FillPending();
-    }
+    // A frame has one background.
     fillsPixel_ = background;
     SDL_Rect covered{};
     if (plain.Ball) {
         SDL_IntersectRect(&plain.Square, &area, &covered);
         PutSprite(*plain.Ball, *sprite, background, plain.Square, covered);
     }
-    AddAround(area, covered, fills_);
+    const RectsAround around = AroundHole(area, covered);
+    for (std::size_t i = 0; i < around.Count; ++i) {
+        const SDL_Rect& rect = around.Rects[i];
+        fills_.push_back({static_cast<short>(rect.x), static_cast<short>(rect.y),
+                          static_cast<unsigned short>(rect.w),
+                          static_cast<unsigned short>(rect.h)});
+    }
     return true;
 }
 
@@ -260,19 +247,14 @@ const std::uint32_t* X11TileCanvas::SlotOf(std::size_t ball, BallSprite& sprite,
     return slot;
 }
 
-void X11TileCanvas::FillPending() {
-    if (!gcPixelSet_ || gcPixel_ != fillsPixel_) {
-        XSetForeground(display_, gc_, fillsPixel_);
-        gcPixel_ = fillsPixel_;
-        gcPixelSet_ = true;
-    }
-    XFillRectangles(display_, target_, gc_, fills_.data(), static_cast<int>(fills_.size()));
-    fills_.clear();
-}
-
 void X11TileCanvas::EndFrame() {
     if (!fills_.empty()) {
-        FillPending();
+        if (gcPixel_ != fillsPixel_) {
+            XSetForeground(display_, gc_, fillsPixel_);
+            gcPixel_ = fillsPixel_;
+        }
+        XFillRectangles(display_, target_, gc_, fills_.data(), static_cast<int>(fills_.size()));
+        fills_.clear();
     }
     CloseHalf();
     // Frames of small tiles may fill a half only after thousands of

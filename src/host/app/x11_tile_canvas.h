@@ -70,7 +70,6 @@ private:
     // memory, written there first if it is not there yet; null where the
     // memory is not shared.
     const std::uint32_t* SlotOf(std::size_t ball, BallSprite& sprite, std::uint32_t background);
-    void FillPending();
     void Put(const Tile& tile, bool notify);
     // Sends the current half's last tile, asking to be told when the
     // server has read the half.
@@ -118,11 +117,11 @@ private:
     int slotSize_ = 0;
     std::array<SpriteSlot, BallCount> slots_{};
     // The background around the balls' squares, filled at the end of the
-    // frame in one request, and its colour; and the colour the GC has now.
+    // frame in one request, and its colour; and the colour the GC has now
+    // (a new GC's is 0).
     std::vector<XRectangle> fills_;
     std::uint32_t fillsPixel_ = 0;
     std::uint32_t gcPixel_ = 0;
-    bool gcPixelSet_ = false;
 };
 
 }  // namespace bumblorbs

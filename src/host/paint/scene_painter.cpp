@@ -164,13 +164,7 @@ std::optional<AreaPieces> CutBetweenTwoBalls(const PaintPlan& plan, const SDL_Re
         SDL_IntersectRect(&plan.Circles[contents.First[i]], &area, &squares[i]);
     }
     AreaPieces pieces;
-    const auto add = [&](int left, int top, int right, int bottom) {
-        if (left < right && top < bottom) {
-            pieces.Rects[pieces.Count++] = {left, top, right - left, bottom - top};
-        }
-    };
-    const int areaRight = area.x + area.w;
-    const int areaBottom = area.y + area.h;
+    const auto add = [&](const SDL_Rect& piece) { pieces.Rects[pieces.Count++] = piece; };
     const auto right = [](const SDL_Rect& r) { return r.x + r.w; };
     const auto bottom = [](const SDL_Rect& r) { return r.y + r.h; };
     const SDL_Rect& a = squares[0];
@@ -179,19 +173,19 @@ std::optional<AreaPieces> CutBetweenTwoBalls(const PaintPlan& plan, const SDL_Re
     if (SDL_IntersectRect(&a, &b, &both) == SDL_TRUE) {
         // Above and below the overlap only the square that reaches further
         // shows; beside it, only the one that reaches further that way.
-        add(both.x, both.y, right(both), bottom(both));
-        add(area.x, area.y, areaRight, both.y);
-        add(area.x, both.y, both.x, bottom(both));
-        add(right(both), both.y, areaRight, bottom(both));
-        add(area.x, bottom(both), areaRight, areaBottom);
+        add(both);
+        const RectsAround around = AroundHole(area, both);
+        for (std::size_t i = 0; i < around.Count; ++i) {
+            add(around.Rects[i]);
+        }
     } else if (right(a) <= b.x || right(b) <= a.x) {
         const int cut = std::min(right(a), right(b));
-        add(area.x, area.y, cut, areaBottom);
-        add(cut, area.y, areaRight, areaBottom);
+        add({area.x, area.y, cut - area.x, area.h});
+        add({cut, area.y, area.x + area.w - cut, area.h});
     } else {
         const int cut = std::min(bottom(a), bottom(b));
-        add(area.x, area.y, areaRight, cut);
-        add(area.x, cut, areaRight, areaBottom);
+        add({area.x, area.y, area.w, cut - area.y});
+        add({area.x, cut, area.w, area.y + area.h - cut});
     }
     return pieces;
 }
@@ -214,7 +208,10 @@ bool ScenePainter::PaintPlainArea(SDL_Surface* target, SDL_Point origin, const P
                           plain->Square.h};
     SDL_Rect covered;
     SDL_IntersectRect(&square, &local, &covered);
-    FillAround(target, local, covered, background);
+    const RectsAround around = AroundHole(local, covered);
+    for (std::size_t i = 0; i < around.Count; ++i) {
+        FillArea(target, around.Rects[i], background);
+    }
     sprites_[*plain->Ball]->DrawOver(target, square.x, square.y, background);
     return true;
 }

@@ -24,16 +24,26 @@ void FillArea(SDL_Surface* surface, const SDL_Rect& area, Uint32 colour) {
     }
 }
 
-void FillAround(SDL_Surface* surface, const SDL_Rect& area, const SDL_Rect& hole, Uint32 colour) {
-    for (int y = area.y; y < area.y + area.h; ++y) {
-        std::uint32_t* row = PixelRow(surface, y);
-        if (y < hole.y || y >= hole.y + hole.h) {
-            std::fill_n(row + area.x, area.w, colour);
-            continue;
+RectsAround AroundHole(const SDL_Rect& area, const SDL_Rect& hole) {
+    RectsAround around;
+    const auto add = [&](int left, int top, int right, int bottom) {
+        if (left < right && top < bottom) {
+            around.Rects[around.Count++] = {left, top, right - left, bottom - top};
         }
-        std::fill(row + area.x, row + hole.x, colour);
-        std::fill(row + hole.x + hole.w, row + area.x + area.w, colour);
+    };
+    const int areaRight = area.x + area.w;
+    const int areaBottom = area.y + area.h;
+    if (SDL_RectEmpty(&hole) == SDL_TRUE) {
+        add(area.x, area.y, areaRight, areaBottom);
+        return around;
     }
+    const int holeRight = hole.x + hole.w;
+    const int holeBottom = hole.y + hole.h;
+    add(area.x, area.y, areaRight, hole.y);
+    add(area.x, hole.y, hole.x, holeBottom);
+    add(holeRight, hole.y, areaRight, holeBottom);
+    add(area.x, holeBottom, areaRight, areaBottom);
+    return around;
 }
 
 }  // namespace bumblorbs

@@ -2,6 +2,9 @@
 
 #include <SDL_surface.h>
 
+#include <array>
+#include <cstddef>
+
 #include "host/sdl/pixel_rows.h"
 
 namespace bumblorbs {
@@ -16,8 +19,13 @@ bool HasWordPixels(const SDL_Surface* surface);
 // the many small rectangles of a tick.
 void FillArea(SDL_Surface* surface, const SDL_Rect& area, Uint32 colour);
 
-// Fills `area` but for the part `hole` (inside it), which something else
-// covers; for surfaces with word pixels.
-void FillAround(SDL_Surface* surface, const SDL_Rect& area, const SDL_Rect& hole, Uint32 colour);
+// The parts of `area` outside `hole`, which lies inside it: the rows above
+// the hole, beside it on the left and on the right, and below it, leaving
+// out empty parts; the whole area where the hole is empty.
+struct RectsAround {
+    std::array<SDL_Rect, 4> Rects{};
+    std::size_t Count = 0;
+};
+RectsAround AroundHole(const SDL_Rect& area, const SDL_Rect& hole);
 
 }  // namespace bumblorbs
