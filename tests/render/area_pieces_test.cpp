@@ -34,6 +34,7 @@ TEST(AreaPiecesTest, PiecesCoverTheAreaOnceAndOnlyTheOverlapNeedsBlending) {
         PaintPlan plan;
         plan.Circles[3] = Square(place(random), place(random));
         plan.Circles[8] = Square(place(random), place(random));
+        plan.IndexCircles();
         const SDL_Rect area = MoveArea(plan.Circles[3], step(random), step(random));
         if (SDL_HasIntersection(&plan.Circles[8], &area) != SDL_TRUE) {
             continue;
@@ -69,6 +70,7 @@ TEST(AreaPiecesTest, AreasWithALabelOrAThirdBallAreNotCut) {
     PaintPlan plan;
     plan.Circles[0] = Square(0, 0);
     plan.Circles[1] = Square(20, 10);
+    plan.IndexCircles();
     const SDL_Rect area = MoveArea(plan.Circles[0], 4, 4);
     EXPECT_TRUE(CutBetweenTwoBalls(plan, area));
 
@@ -78,10 +80,12 @@ TEST(AreaPiecesTest, AreasWithALabelOrAThirdBallAreNotCut) {
 
     PaintPlan withThird = plan;
     withThird.Circles[2] = Square(-20, 5);
+    withThird.IndexCircles();
     EXPECT_FALSE(CutBetweenTwoBalls(withThird, area));
 
     PaintPlan alone;
     alone.Circles[0] = plan.Circles[0];
+    alone.IndexCircles();
     EXPECT_FALSE(CutBetweenTwoBalls(alone, area));
 }
 

@@ -1,6 +1,7 @@
 #include "host/paint/scene_painter.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "host/paint/ball_sprite.h"
 #include "host/paint/surface_ops.h"
@@ -37,10 +38,18 @@ AreaContents ContentsOf(const PaintPlan& plan, const SDL_Rect& area) {
     for (const SDL_Rect& box : plan.LabelBoxes) {
         contents.Label = contents.Label || Overlap(box, area);
     }
-    for (std::size_t i = 0; i < plan.Circles.size() && contents.Balls < 3; ++i) {
-        if (Overlap(plan.Circles[i], area)) {
+    // Circles that start further left than the widest circle's width end
+    // before the area.
+    const int from = area.x - plan.WidestCircle;
+    const auto* next =
+        std::partition_point(plan.ByLeft.begin(), plan.ByLeft.end(),
+                             [&](std::size_t i) { return plan.Circles[i].x <= from; });
+    const int areaRight = area.x + area.w;
+    for (; next != plan.ByLeft.end() && plan.Circles[*next].x < areaRight && contents.Balls < 3;
+         ++next) {
+        if (Overlap(plan.Circles[*next], area)) {
             if (contents.Balls < contents.First.size()) {
-                contents.First[contents.Balls] = i;
+                contents.First[contents.Balls] = *next;
             }
             ++contents.Balls;
         }
@@ -54,6 +63,16 @@ Uint32 MapColour(const SDL_Surface* target, Colour colour) {
 }
 
 }  // namespace
+
+void PaintPlan::IndexCircles() {
+    std::iota(ByLeft.begin(), ByLeft.end(), std::size_t{0});
+    std::sort(ByLeft.begin(), ByLeft.end(),
+              [&](std::size_t a, std::size_t b) { return Circles[a].x < Circles[b].x; });
+    WidestCircle = 0;
+    for (const SDL_Rect& circle : Circles) {
+        WidestCircle = std::max(WidestCircle, circle.w);
+    }
+}
 
 ScenePainter::ScenePainter(const PixelMapping& mapping, LabelText& labels)
     : mapping_(mapping), labels_(labels) {}
@@ -83,6 +102,7 @@ PaintPlan ScenePainter::Plan(const Scene& scene, const Damage& damage, int width
     for (const LabelId id : AllLabels) {
         plan.LabelBoxes[SlotOf(id)] = mapping_.ToPixels(scene.Label(id).Box);
     }
+    plan.IndexCircles();
     const SDL_Rect whole{0, 0, width, height};
     if (damage.Everything) {
         plan.Rects.push_back(whole);

@@ -19,6 +19,13 @@ struct PaintPlan {
     std::array<SDL_Rect, BallCount> Circles{};
     std::array<SDL_Rect, LabelCount> LabelBoxes{};
     std::vector<SDL_Rect> Rects;
+    // The balls in the order of their circles' left edges, and the widest
+    // circle: an area is checked only against the circles that start near it.
+    // Set from Circles by IndexCircles.
+    std::array<std::size_t, BallCount> ByLeft{};
+    int WidestCircle = 0;
+
+    void IndexCircles();
 };
 
 // An area of the window where nothing needs blending: it shows the
