@@ -44,8 +44,8 @@ public:
         return room_.data();
     }
     void Send(const Tile& tile) override { benchmark::DoNotOptimize(tile.Pixels); }
-    bool PaintPlain(const SDL_Rect& /*area*/, const PlainArea& /*plain*/, BallSprite* sprite,
-                    std::uint32_t background) override {
+    bool PaintPlain(const PaintPlan& /*plan*/, const SDL_Rect& /*area*/, const PlainArea& /*plain*/,
+                    BallSprite* sprite, std::uint32_t background) override {
         ++plainAreas;
         if (sprite != nullptr) {
             benchmark::DoNotOptimize(sprite->ComposedOver(background));

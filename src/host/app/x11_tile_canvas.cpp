@@ -20,6 +20,17 @@ int NoteAttachFailure(Display* /*display*/, XErrorEvent* /*error*/) {
     return 0;
 }
 
+// The furthest a ball's slot reaches beyond its square: half the square,
+// more than the fastest ball moves in a tick.
+int MaxReach(int diameter) { return diameter / 2; }
+
+// Pixels a ball's slot has room for.
+std::size_t SlotPixelCount(int diameter) {
+    const auto reach = static_cast<std::size_t>(MaxReach(diameter));
+    const auto side = static_cast<std::size_t>(diameter);
+    return (side + reach) * (side + 2 * reach);
+}
+
 // An image of 0x00RRGGBB pixels in the client's memory, for XPutImage.
 XImage ClientImage(const std::uint32_t* pixels, int width, int height) {
     XImage image{};
@@ -171,10 +182,13 @@ void X11TileCanvas::Send(const Tile& tile) {
     holding_ = true;
 }
 
-bool X11TileCanvas::PaintPlain(const SDL_Rect& area, const PlainArea& plain, BallSprite* sprite,
-                               std::uint32_t background) {
+bool X11TileCanvas::PaintPlain(const PaintPlan& plan, const SDL_Rect& area, const PlainArea& plain,
+                               BallSprite* sprite, std::uint32_t background) {
     // A frame has one background.
     fillsPixel_ = background;
+    if (plain.Ball && PutMovedBall(plan, area, *plain.Ball, *sprite, background)) {
+        return true;
+    }
     SDL_Rect covered{};
     if (plain.Ball) {
         SDL_IntersectRect(&plain.Square, &area, &covered);
@@ -190,61 +204,124 @@ bool X11TileCanvas::PaintPlain(const SDL_Rect& area, const PlainArea& plain, Bal
     return true;
 }
 
-void X11TileCanvas::PutSprite(std::size_t ball, BallSprite& sprite, std::uint32_t background,
-                              const SDL_Rect& square, const SDL_Rect& part) {
-    const int diameter = sprite.Diameter();
-    const int fromX = part.x - square.x;
-    const int fromY = part.y - square.y;
-    const auto width = static_cast<unsigned>(part.w);
-    const auto height = static_cast<unsigned>(part.h);
-    const std::uint32_t* slot = SlotOf(ball, sprite, background);
-    if (slot == nullptr) {
-        XImage image = ClientImage(sprite.ComposedOver(background), diameter, diameter);
-        XPutImage(display_, target_, gc_, &image, fromX, fromY, part.x, part.y, width, height);
-        return;
-    }
-    XImage* image = sprites_.Image;
-    image->width = diameter;
-    image->height = diameter;
-    image->bytes_per_line = diameter * 4;
-    image->data = const_cast<char*>(reinterpret_cast<const char*>(slot));
-    slots_[ball].LastPut = NextRequest(display_);
-    XShmPutImage(display_, target_, gc_, image, fromX, fromY, part.x, part.y, width, height, False);
+bool X11TileCanvas::SlotContent::SameLook(const SlotContent& other) const {
+    return Diameter == other.Diameter && Fill == other.Fill && Border == other.Border &&
+           Background == other.Background;
 }
 
-const std::uint32_t* X11TileCanvas::SlotOf(std::size_t ball, BallSprite& sprite,
-                                           std::uint32_t background) {
+bool X11TileCanvas::PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::size_t ball,
+                                 BallSprite& sprite, std::uint32_t background) {
+    if (!shared_ || slotsRefused_) {
+        return false;
+    }
+    // How far the area reaches beyond the ball's square on each side: the
+    // way it came, as far as it moved.
+    const SDL_Rect& square = plan.Circles[ball];
+    const int diameter = square.w;
+    const int left = square.x - area.x;
+    const int right = area.x + area.w - square.x - diameter;
+    const int up = square.y - area.y;
+    const int down = area.y + area.h - square.y - diameter;
+    if (std::min({left, right, up, down}) < 0 ||
+        std::max({left, right, up, down}) > MaxReach(diameter)) {
+        return false;
+    }
+    // A slot keeps the furthest reach it has had, so a ball whose moves
+    // alternate between two lengths does not rewrite it every tick.
+    SlotContent wanted{diameter, sprite.Fill(), sprite.Border(), background};
+    const SlotContent& held = slots_[ball].Content;
+    if (held.SameLook(wanted)) {
+        wanted = held;
+    }
+    wanted.ReachX = std::max({wanted.ReachX, left, right});
+    wanted.ReachY = std::max({wanted.ReachY, up, down});
+    if (left != right) {
+        wanted.PadLeft = left > right;
+    }
+    // The slot's rows may be wider than the area; what they cover beyond it
+    // must show only the background now.
+    const SDL_Point at = wanted.Square();
+    const SDL_Rect put{square.x - at.x, area.y, wanted.Width(), area.h};
+    const std::optional<PlainArea> plain = FindPlainArea(plan, put);
+    if (!plain || plain->Ball != ball) {
+        return false;
+    }
+    const std::uint32_t* pixels = SlotPixels(ball, sprite, wanted);
+    if (pixels == nullptr) {
+        return false;
+    }
+    PutFromSlot(ball, pixels, wanted, {0, at.y - up}, put);
+    return true;
+}
+
+void X11TileCanvas::PutSprite(std::size_t ball, BallSprite& sprite, std::uint32_t background,
+                              const SDL_Rect& square, const SDL_Rect& part) {
+    SlotContent wanted{sprite.Diameter(), sprite.Fill(), sprite.Border(), background};
+    if (slots_[ball].Content.SameLook(wanted)) {
+        wanted = slots_[ball].Content;
+    }
+    const SDL_Point from{part.x - square.x, part.y - square.y};
+    const std::uint32_t* pixels = SlotPixels(ball, sprite, wanted);
+    if (pixels == nullptr) {
+        XImage image =
+            ClientImage(sprite.ComposedOver(background), wanted.Diameter, wanted.Diameter);
+        XPutImage(display_, target_, gc_, &image, from.x, from.y, part.x, part.y,
+                  static_cast<unsigned>(part.w), static_cast<unsigned>(part.h));
+        return;
+    }
+    const SDL_Point at = wanted.Square();
+    PutFromSlot(ball, pixels, wanted, {at.x + from.x, at.y + from.y}, part);
+}
+
+const std::uint32_t* X11TileCanvas::SlotPixels(std::size_t ball, BallSprite& sprite,
+                                               const SlotContent& wanted) {
     if (!shared_ || slotsRefused_) {
         return nullptr;
     }
-    const int diameter = sprite.Diameter();
-    if (diameter > slotSize_) {
+    if (wanted.Diameter > slotSize_) {
         Detach(sprites_);
         slotSize_ = 0;
-        const auto side = static_cast<std::size_t>(diameter);
-        if (!Attach(sprites_, BallCount * side * side)) {
+        if (!Attach(sprites_, BallCount * SlotPixelCount(wanted.Diameter))) {
             // Not asked again on every tick; the squares go over the
             // connection instead.
             slotsRefused_ = true;
             return nullptr;
         }
-        slotSize_ = diameter;
+        slotSize_ = wanted.Diameter;
         slots_.fill({});
     }
-    const auto side = static_cast<std::size_t>(slotSize_);
-    std::uint32_t* slot = sprites_.Pixels() + ball * side * side;
-    const SlotContent wanted{diameter, sprite.Fill(), sprite.Border(), background};
+    std::uint32_t* slot = sprites_.Pixels() + ball * SlotPixelCount(slotSize_);
     SpriteSlot& held = slots_[ball];
     if (held.Content != wanted) {
         // The server may not have read the slot for the last put from it.
         if (LastKnownRequestProcessed(display_) < held.LastPut) {
             XSync(display_, False);
         }
-        std::copy_n(sprite.ComposedOver(background),
-                    static_cast<std::size_t>(diameter) * static_cast<std::size_t>(diameter), slot);
+        const auto width = static_cast<std::size_t>(wanted.Width());
+        std::fill_n(slot, width * static_cast<std::size_t>(wanted.Height()), wanted.Background);
+        const std::uint32_t* square = sprite.ComposedOver(wanted.Background);
+        const SDL_Point at = wanted.Square();
+        const auto diameter = static_cast<std::size_t>(wanted.Diameter);
+        for (std::size_t row = 0; row < diameter; ++row) {
+            std::copy_n(square + row * diameter, diameter,
+                        slot + (static_cast<std::size_t>(at.y) + row) * width +
+                            static_cast<std::size_t>(at.x));
+        }
         held.Content = wanted;
     }
     return slot;
+}
+
+void X11TileCanvas::PutFromSlot(std::size_t ball, const std::uint32_t* pixels,
+                                const SlotContent& content, SDL_Point from, const SDL_Rect& to) {
+    XImage* image = sprites_.Image;
+    image->width = content.Width();
+    image->height = content.Height();
+    image->bytes_per_line = content.Width() * 4;
+    image->data = const_cast<char*>(reinterpret_cast<const char*>(pixels));
+    slots_[ball].LastPut = NextRequest(display_);
+    XShmPutImage(display_, target_, gc_, image, from.x, from.y, to.x, to.y,
+                 static_cast<unsigned>(to.w), static_cast<unsigned>(to.h), False);
 }
 
 void X11TileCanvas::EndFrame() {

@@ -49,8 +49,8 @@ private:
     std::size_t MaxTilePixels() const override { return HalfPixels; }
     std::uint32_t* Room(std::size_t pixels) override;
     void Send(const Tile& tile) override;
-    bool PaintPlain(const SDL_Rect& area, const PlainArea& plain, BallSprite* sprite,
-                    std::uint32_t background) override;
+    bool PaintPlain(const PaintPlan& plan, const SDL_Rect& area, const PlainArea& plain,
+                    BallSprite* sprite, std::uint32_t background) override;
     void EndFrame() override;
 
     // Memory the server reads images from, and the image that names it.
@@ -62,14 +62,40 @@ private:
     bool Attach(SharedArea& area, std::size_t pixels);
     void Detach(SharedArea& area);
 
+    // What a ball's slot holds: its square blended over the background,
+    // with `ReachX` columns of background on the square's left (`PadLeft`)
+    // or right, and `ReachY` rows above and below it, row after row.
+    struct SlotContent {
+        int Diameter = 0;
+        Colour Fill = 0;
+        Colour Border = 0;
+        std::uint32_t Background = 0;
+        int ReachX = 0;
+        int ReachY = 0;
+        bool PadLeft = false;
+
+        int Width() const { return Diameter + ReachX; }
+        int Height() const { return Diameter + 2 * ReachY; }
+        SDL_Point Square() const { return {PadLeft ? ReachX : 0, ReachY}; }
+        bool SameLook(const SlotContent& other) const;
+        bool operator==(const SlotContent&) const = default;
+    };
+
+    // Puts the whole area a lone ball's move damaged with one request from
+    // its slot, where the slot's rows can cover it; says whether it did.
+    bool PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::size_t ball,
+                      BallSprite& sprite, std::uint32_t background);
     // Puts `part` of the ball's square, which stands at `square` in the
     // window, blended over the background.
     void PutSprite(std::size_t ball, BallSprite& sprite, std::uint32_t background,
                    const SDL_Rect& square, const SDL_Rect& part);
-    // The ball's square blended over the background in the shared sprite
-    // memory, written there first if it is not there yet; null where the
-    // memory is not shared.
-    const std::uint32_t* SlotOf(std::size_t ball, BallSprite& sprite, std::uint32_t background);
+    // The ball's slot in the shared memory, made to hold `wanted` first if
+    // it does not yet; null where the memory is not shared.
+    const std::uint32_t* SlotPixels(std::size_t ball, BallSprite& sprite,
+                                    const SlotContent& wanted);
+    // Puts `to.w` x `to.h` pixels of the slot, from `from` in it, at `to`.
+    void PutFromSlot(std::size_t ball, const std::uint32_t* pixels, const SlotContent& content,
+                     SDL_Point from, const SDL_Rect& to);
     void Put(const Tile& tile, bool notify);
     // Sends the current half's last tile, asking to be told when the
     // server has read the half.
@@ -98,16 +124,9 @@ private:
     bool holding_ = false;
     Tile held_;
 
-    // Each ball's square, blended over the background, in a slot of
-    // shared memory of its own, so that a ball alone over the background is
-    // put straight from there, with nothing to compose.
-    struct SlotContent {
-        int Diameter = 0;
-        Colour Fill = 0;
-        Colour Border = 0;
-        std::uint32_t Background = 0;
-        bool operator==(const SlotContent&) const = default;
-    };
+    // Each ball's square, blended over the background, in a slot of shared
+    // memory of its own, so that a ball alone over the background is put
+    // straight from there, with nothing to compose.
     struct SpriteSlot {
         SlotContent Content;
         unsigned long LastPut = 0;  // the serial number of the last request reading it

@@ -14,7 +14,7 @@ void PaintRect(ScenePainter& painter, const Scene& scene, const PaintPlan& plan,
                const SDL_Rect& rect, std::uint32_t background, bool mayCut) {
     if (const std::optional<PlainArea> plain = FindPlainArea(plan, rect)) {
         BallSprite* sprite = plain->Ball ? &painter.Sprite(*plain->Ball) : nullptr;
-        if (sink.PaintPlain(rect, *plain, sprite, background)) {
+        if (sink.PaintPlain(plan, rect, *plain, sprite, background)) {
             return;
         }
     } else if (const std::optional<AreaPieces> pieces =

@@ -26,12 +26,13 @@ public:
     // Room for the next tile of `pixels` pixels; valid until the frame ends.
     virtual std::uint32_t* Room(std::size_t pixels) = 0;
     virtual void Send(const Tile& tile) = 0;
-    // Paints a plain area (see FindPlainArea) by the sink's own means, and
-    // says so; a sink that has none says false and gets a tile instead.
-    // `background` is a 0x00RRGGBB pixel; `sprite` is the area's ball's, if
-    // it has one.
-    virtual bool PaintPlain(const SDL_Rect& /*area*/, const PlainArea& /*plain*/,
-                            BallSprite* /*sprite*/, std::uint32_t /*background*/) {
+    // Paints a plain area of the plan (see FindPlainArea) by the sink's own
+    // means, and says so; a sink that has none says false and gets a tile
+    // instead. `background` is a 0x00RRGGBB pixel; `sprite` is the area's
+    // ball's, if it has one.
+    virtual bool PaintPlain(const PaintPlan& /*plan*/, const SDL_Rect& /*area*/,
+                            const PlainArea& /*plain*/, BallSprite* /*sprite*/,
+                            std::uint32_t /*background*/) {
         return false;
     }
     virtual void EndFrame() = 0;
