@@ -18,16 +18,17 @@ namespace bumblorbs {
 // wake the event loop. No copy of the whole window is kept, so memory does
 // not grow with the screen.
 //
-// Where a damaged rectangle shows only the background and one ball, the
-// ball's square, blended over the background once and kept in a slot of
-// its own, is put straight from its slot, and the background around it is
-// filled with the other fills of the frame in one request. Any other
-// rectangle is composed into a small, tightly packed tile of an area of
-// about 1 MB and sent with one XShmPutImage. The area has two halves:
-// frames follow each other in one until it is full, and the canvas turns to
-// the other, waiting only if the server has not yet read it. Where the
-// server cannot share memory (a remote display) the same images go by
-// XPutImage.
+// Where a damaged rectangle shows only the background and one ball, it is
+// put straight from the ball's slot: the ball's square blended over the
+// background once, with as much background beside it as the ball moves in
+// a tick. Where the slot cannot cover the rectangle, the square is put from
+// it and the background around is filled, with the other fills of the
+// frame in one request. Any other rectangle is composed into a small,
+// tightly packed tile of an area of about 1 MB and sent with one
+// XShmPutImage. The area has two halves: frames follow each other in one
+// until it is full, and the canvas turns to the other, waiting only if the
+// server has not yet read it. Where the server cannot share memory (a
+// remote display) the squares and tiles go by XPutImage.
 class X11TileCanvas final : public WindowCanvas, private TileSink {
 public:
     explicit X11TileCanvas(SDL_Window* window);
