@@ -209,6 +209,13 @@ bool X11TileCanvas::SlotContent::SameLook(const SlotContent& other) const {
            Background == other.Background;
 }
 
+X11TileCanvas::SlotContent X11TileCanvas::SlotFor(std::size_t ball, const BallSprite& sprite,
+                                                  std::uint32_t background) const {
+    const SlotContent look{sprite.Diameter(), sprite.Fill(), sprite.Border(), background};
+    const SlotContent& held = slots_[ball].Content;
+    return held.SameLook(look) ? held : look;
+}
+
 bool X11TileCanvas::PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::size_t ball,
                                  BallSprite& sprite, std::uint32_t background) {
     if (!shared_ || slotsRefused_) {
@@ -228,11 +235,7 @@ bool X11TileCanvas::PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, st
     }
     // A slot keeps the furthest reach it has had, so a ball whose moves
     // alternate between two lengths does not rewrite it every tick.
-    SlotContent wanted{diameter, sprite.Fill(), sprite.Border(), background};
-    const SlotContent& held = slots_[ball].Content;
-    if (held.SameLook(wanted)) {
-        wanted = held;
-    }
+    SlotContent wanted = SlotFor(ball, sprite, background);
     wanted.ReachX = std::max({wanted.ReachX, left, right});
     wanted.ReachY = std::max({wanted.ReachY, up, down});
     if (left != right) {
@@ -256,10 +259,7 @@ bool X11TileCanvas::PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, st
 
 void X11TileCanvas::PutSprite(std::size_t ball, BallSprite& sprite, std::uint32_t background,
                               const SDL_Rect& square, const SDL_Rect& part) {
-    SlotContent wanted{sprite.Diameter(), sprite.Fill(), sprite.Border(), background};
-    if (slots_[ball].Content.SameLook(wanted)) {
-        wanted = slots_[ball].Content;
-    }
+    const SlotContent wanted = SlotFor(ball, sprite, background);
     const SDL_Point from{part.x - square.x, part.y - square.y};
     const std::uint32_t* pixels = SlotPixels(ball, sprite, wanted);
     if (pixels == nullptr) {

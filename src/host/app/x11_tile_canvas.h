@@ -82,6 +82,9 @@ private:
         bool operator==(const SlotContent&) const = default;
     };
 
+    // What the ball's slot holds now where it shows the ball's look over
+    // this background, else the bare square.
+    SlotContent SlotFor(std::size_t ball, const BallSprite& sprite, std::uint32_t background) const;
     // Puts the whole area a lone ball's move damaged with one request from
     // its slot, where the slot's rows can cover it; says whether it did.
     bool PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::size_t ball,
