@@ -6,10 +6,7 @@ measure() {
   start_app
   wait_window >/dev/null
   wait_until 5 more_than 0 white_in_label1 || fail "no instruction text at scale $1"
-  # A screen read while a frame's tiles are still arriving can catch a ball
-  # at its new place in one tile and its old in the next: take the least of
-  # three reads.
-  BALL="$(for _ in 1 2 3; do "$XINSPECT" widest; sleep 0.05; done | sort -n | head -n 1)"
+  BALL="$(least_of 3 "$XINSPECT" widest)"
   # Label1's box, at the scale asked for.
   TEXT_ROWS="$("$XINSPECT" rows 0 0 $((440 * $1)) $((50 * $1)) FFFFFF)"
   kill -TERM "$APP_PID"

@@ -119,6 +119,20 @@ wait_until() {
 }
 
 # more_than N COMMAND...: whether COMMAND prints a number above N.
+# least_of N COMMAND...: the least number the command prints in N reads of
+# the screen, 0.1 s apart. A single read may catch two balls touching, or a
+# ball at its new place in one tile and its old in the next; the balls move
+# on between reads.
+least_of() {
+  local reads="$1"
+  shift
+  local _
+  for _ in $(seq "$reads"); do
+    "$@"
+    sleep 0.1
+  done | sort -n | head -n 1
+}
+
 more_than() {
   local limit="$1"
   shift
