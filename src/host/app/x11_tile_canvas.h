@@ -41,12 +41,12 @@ public:
     // the window back.
     void Finish() { XSync(display_, False); }
 
+private:
     // Pixels in each half of the shared area.
     static constexpr std::size_t HalfPixels = std::size_t{128} * 1024;
     // Completion notices left unread at most, a few kilobytes.
     static constexpr std::uint64_t UnreadNoticesAtMost = 64;
 
-private:
     std::size_t MaxTilePixels() const override { return HalfPixels; }
     std::uint32_t* Room(std::size_t pixels) override;
     void Send(const Tile& tile) override;
