@@ -5,6 +5,15 @@
 include(GNUInstallDirs)
 
 install(TARGETS bumblorbs RUNTIME DESTINATION games)
+# XScreenSaver runs its hacks from libexec/xscreensaver and lists those its
+# settings describe in share/xscreensaver/config; the link keeps one copy of
+# the program.
+install(CODE "file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver\")
+  file(CREATE_LINK ../../games/bumblorbs
+       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver/bumblorbs\" SYMBOLIC)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES
+       \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver/bumblorbs\")")
+install(FILES packaging/bumblorbs.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/xscreensaver/config)
 install(FILES packaging/bumblorbs.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/io.github.bumblorbs.bumblorbs.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -51,6 +60,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The libraries come from dpkg-shlibdeps; the font is loaded at run time,
 # where it cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+# It runs as one of XScreenSaver's hacks where that is installed.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xscreensaver")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY /usr)

@@ -18,7 +18,10 @@ expected=(
   share/doc/bumblorbs/changelog.gz
   share/doc/bumblorbs/copyright
   share/icons/hicolor/scalable/apps/bumblorbs.svg
+  share/xscreensaver/config/bumblorbs.xml
 )
+# XScreenSaver runs its hacks from here: a link to the one program.
+saver_link=libexec/xscreensaver/bumblorbs
 sizes=(16 24 32 48 64 128 256)
 for size in "${sizes[@]}"; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/bumblorbs.png")
@@ -30,6 +33,16 @@ for file in "${expected[@]}"; do
   [ -f "$prefix/$file" ] || fail "cmake --install did not install $file"
 done
 [ -x "$prefix/games/bumblorbs" ] || fail "the program is not executable"
+[ -L "$prefix/$saver_link" ] && [ "$(readlink -f "$prefix/$saver_link")" = "$prefix/games/bumblorbs" ] ||
+  fail "$saver_link is not a link to games/bumblorbs"
+python3 - "$prefix/share/xscreensaver/config/bumblorbs.xml" <<'PY' || fail "the XScreenSaver configuration"
+import sys, xml.etree.ElementTree as tree
+saver = tree.parse(sys.argv[1]).getroot()
+assert saver.tag == "screensaver" and saver.get("name") == "bumblorbs", saver.attrib
+assert saver.get("_label") == "Bumblorbs", saver.attrib
+assert [c.get("arg") for c in saver.iter("command")] == ["--root"]
+assert saver.findtext("_description").strip()
+PY
 for size in "${sizes[@]}"; do
   file -b "$prefix/share/icons/hicolor/${size}x${size}/apps/bumblorbs.png" |
     grep -q "^PNG image data, $size x $size, 8-bit/color RGBA" || fail "the ${size}px icon"
@@ -45,7 +58,7 @@ echo "ok: cmake --install"
 
 # The uninstall script reads the manifest that this install just wrote.
 (cd "$build" && cmake -P "$source_dir/cmake/uninstall.cmake" >/dev/null)
-[ -z "$(find "$prefix" -type f)" ] || fail "uninstall left $(find "$prefix" -type f | head -n 3)"
+[ -z "$(find "$prefix" ! -type d)" ] || fail "uninstall left $(find "$prefix" ! -type d | head -n 3)"
 echo "ok: the uninstall target removes every installed file"
 
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1) ||
@@ -56,10 +69,13 @@ for package in libsdl2-2.0-0 libsdl2-ttf-2.0-0 libfontconfig1 fonts-ipafont-goth
   [ "$(tr ',' '\n' <<<"$depends" | grep -c "^ *$package\b")" -eq 1 ] ||
     fail "the package does not depend on $package exactly once: $depends"
 done
+[ "$(dpkg-deb -f "$deb" Suggests)" = xscreensaver ] || fail "the package does not suggest xscreensaver"
 dpkg-deb -x "$deb" "$work/root"
 for file in "${expected[@]}"; do
   [ -f "$work/root/usr/$file" ] || fail "the package lacks /usr/$file"
 done
+[ "$(readlink "$work/root/usr/$saver_link")" = ../../games/bumblorbs ] ||
+  fail "the package lacks the link /usr/$saver_link"
 lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true
 if grep -E '^[EW]: ' "$work/lintian.log"; then
   fail "lintian finds errors or warnings"
