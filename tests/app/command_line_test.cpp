@@ -48,8 +48,12 @@ TEST(CommandLineTest, UnderstandsItsFourOptionsAlone) {
     EXPECT_EQ(problem({"--help", "x"}), "unknown argument 'x'");
     EXPECT_EQ(problem({"--bogus", "x"}), "unknown argument '--bogus'");
     EXPECT_EQ(problem({"--window-id"}), "--window-id needs a window ID");
-    EXPECT_EQ(problem({"--window-id", "0x"}),
-              "bad window ID '0x' in --window-id (a number, decimal or 0x hex)");
+    const CommandLine mistyped =
+        ParseCommandLine(std::vector<std::string_view>{"--window-id", "0x"});
+    EXPECT_EQ(mistyped.Problem, "bad window ID '0x' in --window-id (a number, decimal or 0x hex)");
+    // A mistyped ID is said in one line; an unknown word earns the usage.
+    EXPECT_FALSE(mistyped.ShowUsage);
+    EXPECT_TRUE(ParseCommandLine(std::vector<std::string_view>{"--bogus"}).ShowUsage);
     EXPECT_EQ(VersionText(), "Bumblorbs " BUMBLORBS_VERSION "\n");
 }
 
@@ -62,8 +66,7 @@ TEST(CommandLineTest, XScreenSaversWindowIsTakenWithoutAnOptionOrWithRoot) {
     EXPECT_EQ(ParseCommandLine(root, "0x2A").WindowId, 42U);
     // An explicit window wins over the environment's.
     EXPECT_EQ(ParseCommandLine(given, "0x2A").WindowId, 7U);
-    EXPECT_EQ(ParseCommandLine(std::vector<std::string_view>{"--help"}, "0x2A").What,
-              Action::Help);
+    EXPECT_EQ(ParseCommandLine(std::vector<std::string_view>{"--help"}, "0x2A").What, Action::Help);
     const CommandLine bad = ParseCommandLine(none, "0x2A junk");
     EXPECT_EQ(bad.What, Action::Refuse);
     EXPECT_EQ(bad.Problem,
@@ -76,8 +79,8 @@ TEST(CommandLineTest, WindowIdsAreDecimalOrHexAndNothingElse) {
     EXPECT_EQ(ParseWindowId("0X40000a"), 0x40000AU);
     EXPECT_EQ(ParseWindowId("0x1FFFFFFF"), 0x1FFFFFFFU);
     for (const std::string_view bad :
-         {"", "0", "0x0", "0x", "x10", "-5", "+5", " 5", "5 ", "12abc", "0x12g", "0x-1",
-          "1e3", "0x20000000", "536870912", "99999999999999999999999", "0o17"}) {
+         {"", "0", "0x0", "0x", "x10", "-5", "+5", " 5", "5 ", "12abc", "0x12g", "0x-1", "1e3",
+          "0x20000000", "536870912", "99999999999999999999999", "0o17"}) {
         EXPECT_FALSE(ParseWindowId(bad)) << '"' << bad << '"';
     }
 }

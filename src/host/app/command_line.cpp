@@ -8,15 +8,17 @@ namespace {
 // The X protocol's IDs have their top three bits clear.
 constexpr unsigned long LargestWindowId = 0x1FFF'FFFF;
 
-CommandLine Refused(std::string problem) {
-    return {CommandLine::Action::Refuse, CommandLine::Target::OwnWindow, 0, std::move(problem)};
+CommandLine Refused(std::string problem, bool showUsage = true) {
+    return {CommandLine::Action::Refuse, CommandLine::Target::OwnWindow, 0, std::move(problem),
+            showUsage};
 }
 
 CommandLine InWindow(std::string_view text, std::string_view from) {
     const std::optional<unsigned long> id = ParseWindowId(text);
     if (!id) {
         return Refused("bad window ID '" + std::string(text) + "' in " + std::string(from) +
-                       " (a number, decimal or 0x hex)");
+                           " (a number, decimal or 0x hex)",
+                       false);
     }
     return {CommandLine::Action::Run, CommandLine::Target::GivenWindow, *id, {}};
 }
@@ -40,8 +42,7 @@ std::optional<unsigned long> ParseWindowId(std::string_view text) {
     return id;
 }
 
-CommandLine ParseCommandLine(std::span<const std::string_view> args,
-                             std::string_view saverWindow) {
+CommandLine ParseCommandLine(std::span<const std::string_view> args, std::string_view saverWindow) {
     using enum CommandLine::Action;
     // The first word decides; anything after it is as wrong as an unknown
     // word, but for --window-id's own value.
@@ -50,8 +51,8 @@ CommandLine ParseCommandLine(std::span<const std::string_view> args,
     if (first == "--window-id" && args.size() < 2) {
         return Refused("--window-id needs a window ID");
     }
-    const bool known = first == "--help" || first == "--version" || first == "--root" ||
-                       first == "--window-id";
+    const bool known =
+        first == "--help" || first == "--version" || first == "--root" || first == "--window-id";
     if (!args.empty() && !known) {
         return Refused("unknown argument '" + std::string(first) + "'");
     }

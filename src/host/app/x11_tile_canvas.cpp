@@ -53,22 +53,43 @@ XImage ClientImage(const std::uint32_t* pixels, int width, int height) {
     return image;
 }
 
-}  // namespace
-
-X11TileCanvas::X11TileCanvas(SDL_Window* window) : window_(window) {
-    const auto info = WindowSystemInfo(window_, SDL_SYSWM_X11);
+// The X11 window behind SDL's, once it exists at the server, so that
+// another connection may name it.
+Window ExistingX11Window(SDL_Window* window) {
+    const auto info = WindowSystemInfo(window, SDL_SYSWM_X11);
     if (!info) {
         throw HostFault("the window is not an X11 window");
     }
-    // The window must exist at the server before another connection names it.
     XSync(info->info.x11.display, False);
-    target_ = info->info.x11.window;
-    display_ = XOpenDisplay(DisplayString(info->info.x11.display));
+    return info->info.x11.window;
+}
+
+std::string DisplayNameOf(SDL_Window* window) {
+    const auto info = WindowSystemInfo(window, SDL_SYSWM_X11);
+    return info ? DisplayString(info->info.x11.display) : "";
+}
+
+}  // namespace
+
+X11TileCanvas::X11TileCanvas(SDL_Window* window)
+    : X11TileCanvas(DisplayNameOf(window), ExistingX11Window(window), [window] {
+          SDL_Point size{0, 0};
+          SDL_GetWindowSizeInPixels(window, &size.x, &size.y);
+          return size;
+      }) {}
+
+X11TileCanvas::X11TileCanvas(const std::string& displayName, Window window,
+                             std::function<SDL_Point()> pixelSize)
+    : pixelSize_(std::move(pixelSize)), target_(window) {
+    display_ = XOpenDisplay(displayName.c_str());
     if (display_ == nullptr) {
         throw HostFault("cannot open a second connection to the X server");
     }
     XWindowAttributes attributes;
-    XGetWindowAttributes(display_, target_, &attributes);
+    if (XGetWindowAttributes(display_, target_, &attributes) == 0) {
+        XCloseDisplay(display_);
+        throw HostFault("cannot read the window's attributes");
+    }
     const Visual* visual = attributes.visual;
     if (attributes.depth != 24 || visual->red_mask != 0xFF0000 || visual->green_mask != 0xFF00 ||
         visual->blue_mask != 0xFF) {
@@ -149,10 +170,8 @@ X11TileCanvas::~X11TileCanvas() {
 }
 
 void X11TileCanvas::Present(ScenePainter& painter, const Scene& scene, const Damage& damage) {
-    int width = 0;
-    int height = 0;
-    SDL_GetWindowSizeInPixels(window_, &width, &height);
-    const PaintPlan plan = painter.Plan(scene, damage, width, height);
+    const SDL_Point size = pixelSize_();
+    const PaintPlan plan = painter.Plan(scene, damage, size.x, size.y);
     if (!plan.Rects.empty()) {
         ComposeTiles(painter, scene, plan, *this);
     }

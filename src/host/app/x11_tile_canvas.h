@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "host/app/window_canvas.h"
@@ -32,6 +34,10 @@ namespace bumblorbs {
 class X11TileCanvas final : public WindowCanvas, private TileSink {
 public:
     explicit X11TileCanvas(SDL_Window* window);
+    // Paints a window that another client made, such as a screen saver's,
+    // on `displayName`; `pixelSize` tells how large it is now.
+    X11TileCanvas(const std::string& displayName, Window window,
+                  std::function<SDL_Point()> pixelSize);
     ~X11TileCanvas() override;
     X11TileCanvas(const X11TileCanvas&) = delete;
     X11TileCanvas& operator=(const X11TileCanvas&) = delete;
@@ -108,7 +114,7 @@ private:
     void TakeCompletions();
     void WaitUntilFree(int half);
 
-    SDL_Window* window_;
+    std::function<SDL_Point()> pixelSize_;
     Display* display_ = nullptr;
     Window target_ = 0;
     GC gc_ = nullptr;
