@@ -9,6 +9,8 @@
 //                                   its anti-aliasing, wider where blurred
 //   xinspect icon WINDOW            the sizes in the window's _NET_WM_ICON
 //   xinspect close WINDOW           asks the window to close, as a manager does
+//   xinspect window X Y W H         maps a grey window there, prints its ID and
+//                                   keeps it until killed, as a saver's preview
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -164,11 +166,29 @@ int Close(Display* display, Window window) {
     return 0;
 }
 
+// A grey window of another client's, for the toy to draw into; it goes
+// with this process.
+int HoldWindow(Display* display, char** argv) {
+    const int screen = DefaultScreen(display);
+    const Window window = XCreateSimpleWindow(
+        display, RootWindow(display, screen), std::atoi(argv[0]), std::atoi(argv[1]),
+        static_cast<unsigned>(std::atoi(argv[2])), static_cast<unsigned>(std::atoi(argv[3])), 0,
+        0, 0x808080);
+    XMapWindow(display, window);
+    XSync(display, False);
+    std::printf("%lu\n", window);
+    std::fflush(stdout);
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        return Fail("usage: xinspect count|dominant|icon|close ...");
+        return Fail("usage: xinspect count|dominant|icon|close|window ...");
     }
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
@@ -190,6 +210,8 @@ int main(int argc, char** argv) {
         status = Dominant(display);
     } else if (command == "icon" && argc == 3) {
         status = Icon(display, std::strtoul(argv[2], nullptr, 0));
+    } else if (command == "window" && argc == 6) {
+        status = HoldWindow(display, argv + 2);
     } else if (command == "close" && argc == 3) {
         status = Close(display, std::strtoul(argv[2], nullptr, 0));
     } else {
