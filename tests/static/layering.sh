@@ -16,7 +16,8 @@ declare -A may_see=(
   [src/host/text]="scene host/core host/sdl host/text"
   [src/host/paint]="scene host/core host/sdl host/text host/paint"
   [src/host/audio]="host/core host/audio"
-  [src/host/app]="scene behaviour host/core host/sdl host/text host/paint host/audio host/app"
+  [src/host/window]="scene host/core host/sdl host/text host/paint host/window"
+  [src/host/app]="scene behaviour host/core host/sdl host/text host/paint host/window host/audio host/app"
   [src]="host/app"
   [tools]="scene behaviour host/core tools"
 )

@@ -1,64 +1,24 @@
 #include "host/app/desktop_program.h"
 
-#include <SDL.h>
-
 #include <exception>
 #include <iostream>
 #include <optional>
-#include <string>
-#include <string_view>
 
 #include "host/app/desktop_window.h"
 #include "host/app/fatal_report.h"
+#include "host/app/sdl_window.h"
 #include "host/app/video_session.h"
-#include "host/app/x11_output.h"
 #include "host/audio/beeper.h"
 #include "host/sdl/host_fault.h"
-#include "host/sdl/sdl_handles.h"
-#include "scene/designed_layout.h"
 
 namespace bumblorbs {
-namespace {
-
-// The display under the pointer, where the user is looking; the primary
-// one where the platform does not say where the pointer is.
-int DisplayInUse() {
-    SDL_Point pointer{0, 0};
-    SDL_GetGlobalMouseState(&pointer.x, &pointer.y);
-    const int display = SDL_GetPointDisplayIndex(&pointer);
-    return display >= 0 ? display : 0;
-}
-
-// The window covers the whole output it opens on, above any panel: the
-// window manager or compositor is asked for full screen there. Placed at the
-// output's bounds without a border, it covers it where no manager runs too.
-WindowHandle OpenWindow(std::string_view caption) {
-    const int display = DisplayInUse();
-    SDL_Rect bounds;
-    if (SDL_GetDisplayBounds(display, &bounds) != 0) {
-        throw NoDisplay(std::string("cannot read the screen's size: ") + SDL_GetError());
-    }
-    WindowHandle window(
-        SDL_CreateWindow(std::string(caption).c_str(), bounds.x, bounds.y, bounds.w, bounds.h,
-                         SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN));
-    if (!window) {
-        throw NoDisplay(std::string("SDL_CreateWindow: ") + SDL_GetError());
-    }
-    if (!AskForFullScreenOnX11(window.get()) &&
-        SDL_SetWindowFullscreen(window.get(), SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
-        throw NoDisplay(std::string("SDL_SetWindowFullscreen: ") + SDL_GetError());
-    }
-    return window;
-}
-
-}  // namespace
 
 int RunBumblorbs() {
     std::optional<VideoSession> video;
-    WindowHandle window;
+    std::optional<SdlWindow> window;
     try {
         video.emplace();
-        window = OpenWindow(DesignedLayout.Caption);
+        window.emplace();
     } catch (const std::exception& fault) {
         std::cerr << "Bumblorbs: cannot open a window: " << fault.what() << '\n';
         return 1;
@@ -69,10 +29,10 @@ int RunBumblorbs() {
         std::cerr << "Bumblorbs: no sound (" << beeper.Problem() << "); carrying on silently\n";
     }
     try {
-        DesktopWindow form1(window.get(), beeper.Working() ? &beeper : nullptr);
+        DesktopWindow form1(*window, beeper.Working() ? &beeper : nullptr);
         form1.Run();
     } catch (const std::exception& fault) {
-        ReportFatal(fault.what(), window.get());
+        ReportFatal(fault.what(), &*window);
         return 1;
     }
     return 0;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/app/window_canvas.h"
+#include "host/window/window_canvas.h"
 
 struct wl_buffer;
 struct wl_display;

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/app/window_canvas.h"
 #include "host/paint/tile_composer.h"
+#include "host/window/window_canvas.h"
 
 namespace bumblorbs {
 

@@ -1,4 +1,4 @@
-#include "host/app/window_canvas.h"
+#include "host/app/sdl_canvas.h"
 
 #include "host/app/wayland_shm_canvas.h"
 #include "host/app/window_system.h"
@@ -69,7 +69,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<WindowCanvas> MakeWindowCanvas(SDL_Window* window) {
+std::unique_ptr<WindowCanvas> MakeSdlCanvas(SDL_Window* window) {
     if (WindowSystemInfo(window, SDL_SYSWM_X11)) {
         return std::make_unique<X11TileCanvas>(window);
     }
