@@ -4,6 +4,7 @@
 BUMBLORBS_RUNTIME_PACKAGES=(
   cmake g++ make pkg-config
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev libxext-dev libxrandr-dev libwayland-dev
+  libwayland-bin wayland-protocols
   fonts-ipafont-gothic
 )
 BUMBLORBS_TEST_PACKAGES=(

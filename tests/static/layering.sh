@@ -17,7 +17,8 @@ declare -A may_see=(
   [src/host/paint]="scene host/core host/sdl host/text host/paint"
   [src/host/audio]="host/core host/audio"
   [src/host/window]="scene host/core host/sdl host/text host/paint host/window"
-  [src/host/app]="scene behaviour host/core host/sdl host/text host/paint host/window host/audio host/app"
+  [src/host/wayland]="scene behaviour host/core host/sdl host/text host/paint host/window host/wayland"
+  [src/host/app]="scene behaviour host/core host/sdl host/text host/paint host/window host/wayland host/audio host/app"
   [src]="host/app"
   [tools]="scene behaviour host/core tools"
 )

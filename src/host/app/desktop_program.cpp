@@ -1,27 +1,71 @@
 #include "host/app/desktop_program.h"
 
+#include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <memory>
 #include <optional>
+#include <string>
 
 #include "host/app/desktop_window.h"
 #include "host/app/fatal_report.h"
 #include "host/app/sdl_window.h"
 #include "host/app/video_session.h"
 #include "host/audio/beeper.h"
-#include "host/sdl/host_fault.h"
+#include "host/wayland/wayland_window.h"
 
 namespace bumblorbs {
+namespace {
+
+std::string_view Environment(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr ? value : "";
+}
+
+// The window on one window system, with the SDL session it needs; the
+// session outlives the window.
+struct OpenWindow {
+    std::optional<VideoSession> Session;
+    std::unique_ptr<HostWindow> Window;
+};
+
+void Open(const WindowSystemChoice& choice, OpenWindow& open) {
+    if (choice.Driver == WaylandDriver) {
+        // The compositor first: until SDL's session starts, a signal ends a
+        // hung connect at once.
+        auto window = std::make_unique<WaylandWindow>(choice.Target);
+        open.Session.emplace("");
+        open.Window = std::move(window);
+    } else {
+        open.Session.emplace(choice.Driver);
+        open.Window = std::make_unique<SdlWindow>();
+    }
+}
+
+}  // namespace
 
 int RunBumblorbs() {
-    std::optional<VideoSession> video;
-    std::optional<SdlWindow> window;
-    try {
-        video.emplace();
-        window.emplace();
-    } catch (const std::exception& fault) {
-        std::cerr << "Bumblorbs: cannot open a window: " << fault.what() << '\n';
+    const WindowSystemPlan plan = WindowSystemsToTry(
+        Environment("SDL_VIDEODRIVER"), Environment("DISPLAY"), Environment("WAYLAND_DISPLAY"));
+    OpenWindow open;
+    std::string problems;
+    for (const WindowSystemChoice& choice : plan.Choices) {
+        try {
+            Open(choice, open);
+            break;
+        } catch (const std::exception& fault) {
+            open.Window.reset();
+            open.Session.reset();
+            problems += (problems.empty() ? "" : "; ") + std::string(fault.what());
+        }
+    }
+    if (!open.Window) {
+        std::cerr << "Bumblorbs: cannot open a window: "
+                  << (plan.Refusal.empty() ? problems : plan.Refusal) << '\n';
         return 1;
+    }
+    if (!problems.empty()) {
+        std::cerr << "Bumblorbs: " << problems << "; showing the window on X11 instead\n";
     }
 
     Beeper beeper;
@@ -29,10 +73,10 @@ int RunBumblorbs() {
         std::cerr << "Bumblorbs: no sound (" << beeper.Problem() << "); carrying on silently\n";
     }
     try {
-        DesktopWindow form1(*window, beeper.Working() ? &beeper : nullptr);
+        DesktopWindow form1(*open.Window, beeper.Working() ? &beeper : nullptr);
         form1.Run();
     } catch (const std::exception& fault) {
-        ReportFatal(fault.what(), &*window);
+        ReportFatal(fault.what(), open.Window.get());
         return 1;
     }
     return 0;

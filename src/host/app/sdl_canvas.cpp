@@ -1,6 +1,5 @@
 #include "host/app/sdl_canvas.h"
 
-#include "host/app/wayland_shm_canvas.h"
 #include "host/app/window_system.h"
 #include "host/app/x11_tile_canvas.h"
 #include "host/paint/surface_ops.h"
@@ -72,9 +71,6 @@ private:
 std::unique_ptr<WindowCanvas> MakeSdlCanvas(SDL_Window* window) {
     if (WindowSystemInfo(window, SDL_SYSWM_X11)) {
         return std::make_unique<X11TileCanvas>(window);
-    }
-    if (WindowSystemInfo(window, SDL_SYSWM_WAYLAND)) {
-        return std::make_unique<WaylandShmCanvas>(window);
     }
     return std::make_unique<TextureCanvas>(window);
 }

@@ -8,7 +8,6 @@
 #include "host/app/display_scale.h"
 #include "host/app/sdl_canvas.h"
 #include "host/app/show_watchdog.h"
-#include "host/app/wayland_shm_canvas.h"
 #include "host/app/window_icon.h"
 #include "host/sdl/host_fault.h"
 #include "scene/designed_layout.h"
@@ -109,14 +108,7 @@ void SdlWindow::ShowFatal(std::string_view message) {
 
 void SdlWindow::Handle(const SDL_Event& event, WindowEvents& events) {
     switch (event.type) {
-        case SDL_QUIT:
-            // SDL also reports a quit when the Wayland compositor goes
-            // away; that is a fault, not a close.
-            if (WaylandConnectionLost(window_.get())) {
-                throw HostFault("lost the connection to the Wayland compositor");
-            }
-            events.CloseRequested();
-            break;
+        case SDL_QUIT: events.CloseRequested(); break;
         case SDL_WINDOWEVENT: HandleWindowEvent(event.window, events); break;
         case SDL_MOUSEBUTTONUP: HandleRelease(event.button, events); break;
         case SDL_SYSWMEVENT: outputFollower_.Handle(*event.syswm.msg); break;

@@ -35,6 +35,7 @@ protected:
 struct PixelSize {
     int Width = 0;
     int Height = 0;
+    bool operator==(const PixelSize&) const = default;
 };
 
 // The program's one window, as one window system shows it. The program's
