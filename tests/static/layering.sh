@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Dependencies point one way: host -> behaviour -> scene, and within the host
-# app -> paint -> text -> sdl -> core, with audio beside them. Every quoted
-# include of the project's sources must stay within what its folder may see,
-# and the folders that run without a display include no platform header.
+# app -> x11 and wayland -> paint -> text -> sdl -> core, with audio beside
+# them. Every quoted include of the project's sources must stay within what
+# its folder may see, the folders that run without a display include no
+# platform header, and each window system's headers are included in its own
+# room only.
 #   tests/static/layering.sh SOURCE_DIR
 set -euo pipefail
 cd "$1"
@@ -16,11 +18,20 @@ declare -A may_see=(
   [src/host/text]="scene host/core host/sdl host/text"
   [src/host/paint]="scene host/core host/sdl host/text host/paint"
   [src/host/audio]="host/core host/audio"
-  [src/host/app]="scene behaviour host/core host/sdl host/text host/paint host/audio host/app"
+  [src/host/x11]="scene host/core host/sdl host/text host/paint host/app host/x11"
+  [src/host/wayland]="scene host/core host/sdl host/text host/paint host/wayland"
+  [src/host/app]="scene behaviour host/core host/sdl host/text host/paint host/audio host/x11 host/wayland host/app"
   [src]="host/app"
   [tools]="scene behaviour host/core tools"
 )
 platform_free="src/scene src/behaviour src/host/core tools"
+# folder: the window system whose headers it may include
+declare -A window_system=(
+  [src/host/x11]="X11/"
+  [src/host/wayland]="wayland-"
+  # Until the Wayland canvas moves into its room.
+  [src/host/app]="wayland-"
+)
 
 problems=0
 while IFS= read -r file; do
@@ -48,6 +59,13 @@ while IFS= read -r file; do
     echo "$file: $folder must build without SDL, Xlib or fontconfig"
     problems=$((problems + 1))
   fi
+  for headers in X11/ wayland-; do
+    if [[ "${window_system[$folder]:-}" != "$headers" ]] &&
+       grep -n -E "^#include <$headers" "$file"; then
+      echo "$file: only the room of its window system may include <$headers...>"
+      problems=$((problems + 1))
+    fi
+  done
 done < <(find src tools -name '*.h' -o -name '*.cpp' | sort)
 
 [ "$problems" -eq 0 ] || { echo "$problems layering problem(s)"; exit 1; }

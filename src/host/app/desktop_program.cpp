@@ -11,10 +11,10 @@
 #include "host/app/desktop_window.h"
 #include "host/app/fatal_report.h"
 #include "host/app/video_session.h"
-#include "host/app/x11_output.h"
 #include "host/audio/beeper.h"
 #include "host/sdl/host_fault.h"
 #include "host/sdl/sdl_handles.h"
+#include "host/x11/x11_output.h"
 #include "scene/designed_layout.h"
 
 namespace bumblorbs {

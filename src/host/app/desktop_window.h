@@ -7,12 +7,12 @@
 
 #include "host/app/desktop_services.h"
 #include "host/app/window_canvas.h"
-#include "host/app/x11_output.h"
 #include "host/core/tick_report.h"
 #include "host/core/tick_schedule.h"
 #include "host/paint/scene_painter.h"
 #include "host/sdl/pixel_mapping.h"
 #include "host/text/label_text.h"
+#include "host/x11/x11_output.h"
 #include "scene/scene.h"
 
 namespace bumblorbs {

@@ -5,8 +5,8 @@
 
 #include <cstdlib>
 
-#include "host/app/x11_errors.h"
 #include "host/sdl/host_fault.h"
+#include "host/x11/x11_errors.h"
 
 namespace bumblorbs {
 namespace {

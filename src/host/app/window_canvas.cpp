@@ -2,10 +2,10 @@
 
 #include "host/app/wayland_shm_canvas.h"
 #include "host/app/window_system.h"
-#include "host/app/x11_tile_canvas.h"
 #include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
 #include "host/sdl/sdl_handles.h"
+#include "host/x11/x11_tile_canvas.h"
 
 namespace bumblorbs {
 namespace {

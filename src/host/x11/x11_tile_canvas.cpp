@@ -1,4 +1,4 @@
-#include "host/app/x11_tile_canvas.h"
+#include "host/x11/x11_tile_canvas.h"
 
 #include <X11/Xutil.h>
 #include <sys/ipc.h>

@@ -5,7 +5,7 @@
 #include <X11/Xproto.h>
 // clang-format on
 
-#include "host/app/x11_errors.h"
+#include "host/x11/x11_errors.h"
 
 namespace bumblorbs {
 namespace {

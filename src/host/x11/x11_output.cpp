@@ -1,4 +1,4 @@
-#include "host/app/x11_output.h"
+#include "host/x11/x11_output.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>

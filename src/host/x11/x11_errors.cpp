@@ -1,4 +1,4 @@
-#include "host/app/x11_errors.h"
+#include "host/x11/x11_errors.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
