@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "host/app/fatal_report.h"
 #include "host/sdl/host_fault.h"
 #include "host/x11/x11_errors.h"
 
@@ -47,7 +48,7 @@ VideoSession::VideoSession() {
     // The window is full screen: it needs no decorations, so no plugin
     // library is loaded to draw them.
     SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
-    HandleX11Errors();
+    HandleX11Errors(&ExitAtOnce);
     std::string unreachable;
     bool started = false;
     for (const VideoDriverChoice& choice : choices) {

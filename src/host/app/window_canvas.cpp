@@ -67,11 +67,23 @@ private:
     TextureHandle texture_;
 };
 
+class X11Canvas final : public WindowCanvas {
+public:
+    explicit X11Canvas(SDL_Window* window) : tiles_(window) {}
+
+    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override {
+        tiles_.Present(painter, scene, damage);
+    }
+
+private:
+    X11TileCanvas tiles_;
+};
+
 }  // namespace
 
 std::unique_ptr<WindowCanvas> MakeWindowCanvas(SDL_Window* window) {
     if (WindowSystemInfo(window, SDL_SYSWM_X11)) {
-        return std::make_unique<X11TileCanvas>(window);
+        return std::make_unique<X11Canvas>(window);
     }
     if (WindowSystemInfo(window, SDL_SYSWM_WAYLAND)) {
         return std::make_unique<WaylandShmCanvas>(window);

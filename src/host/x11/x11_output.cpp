@@ -1,11 +1,12 @@
 #include "host/x11/x11_output.h"
 
+#include <SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 
-#include "host/app/window_system.h"
 #include "host/core/owned_handle.h"
+#include "host/x11/x11_window.h"
 
 namespace bumblorbs {
 namespace {
@@ -49,25 +50,25 @@ bool ManagerRuns(Display* display) {
 }  // namespace
 
 bool AskForFullScreenOnX11(SDL_Window* window) {
-    const auto info = WindowSystemInfo(window, SDL_SYSWM_X11);
-    if (!info) {
+    const auto x11 = X11WindowOf(window);
+    if (!x11) {
         return false;
     }
-    Display* display = info->info.x11.display;
+    Display* display = x11->Connection;
     const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
     const Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
-    XChangeProperty(display, info->info.x11.window, state, XA_ATOM, 32, PropModeAppend,
+    XChangeProperty(display, x11->Id, state, XA_ATOM, 32, PropModeAppend,
                     reinterpret_cast<const unsigned char*>(&fullScreen), 1);
     XFlush(display);
     return true;
 }
 
 X11OutputFollower::X11OutputFollower(SDL_Window* window) : window_(window) {
-    const auto info = WindowSystemInfo(window_, SDL_SYSWM_X11);
-    if (!info) {
+    const auto x11 = X11WindowOf(window_);
+    if (!x11) {
         return;
     }
-    Display* display = info->info.x11.display;
+    Display* display = x11->Connection;
     int errorBase = 0;
     if (XRRQueryExtension(display, &randrEventBase_, &errorBase) == False) {
         return;
@@ -102,12 +103,12 @@ void X11OutputFollower::Handle(const SDL_SysWMmsg& message) {
 }
 
 void X11OutputFollower::FitToOutput() {
-    const auto info = WindowSystemInfo(window_, SDL_SYSWM_X11);
-    if (!info) {
+    const auto x11 = X11WindowOf(window_);
+    if (!x11) {
         return;
     }
-    Display* display = info->info.x11.display;
-    const Window window = info->info.x11.window;
+    Display* display = x11->Connection;
+    const Window window = x11->Id;
     // A window manager keeps its full-screen windows on their output, and
     // may take a request to move one as a wish to leave full screen.
     if (ManagerRuns(display)) {

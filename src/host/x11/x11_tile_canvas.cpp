@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <iostream>
 
-#include "host/app/window_system.h"
 #include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
+#include "host/x11/x11_window.h"
 
 namespace bumblorbs {
 namespace {
@@ -56,14 +56,14 @@ XImage ClientImage(const std::uint32_t* pixels, int width, int height) {
 }  // namespace
 
 X11TileCanvas::X11TileCanvas(SDL_Window* window) : window_(window) {
-    const auto info = WindowSystemInfo(window_, SDL_SYSWM_X11);
-    if (!info) {
+    const auto x11 = X11WindowOf(window_);
+    if (!x11) {
         throw HostFault("the window is not an X11 window");
     }
     // The window must exist at the server before another connection names it.
-    XSync(info->info.x11.display, False);
-    target_ = info->info.x11.window;
-    display_ = XOpenDisplay(DisplayString(info->info.x11.display));
+    XSync(x11->Connection, False);
+    target_ = x11->Id;
+    display_ = XOpenDisplay(DisplayString(x11->Connection));
     if (display_ == nullptr) {
         throw HostFault("cannot open a second connection to the X server");
     }

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/app/window_canvas.h"
 #include "host/paint/tile_composer.h"
 
 namespace bumblorbs {
@@ -29,14 +28,14 @@ namespace bumblorbs {
 // until it is full, and the canvas turns to the other, waiting only if the
 // server has not yet read it. Where the server cannot share memory (a
 // remote display) the squares and tiles go by XPutImage.
-class X11TileCanvas final : public WindowCanvas, private TileSink {
+class X11TileCanvas final : private TileSink {
 public:
     explicit X11TileCanvas(SDL_Window* window);
     ~X11TileCanvas() override;
     X11TileCanvas(const X11TileCanvas&) = delete;
     X11TileCanvas& operator=(const X11TileCanvas&) = delete;
 
-    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override;
+    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage);
     // Waits until the server has drawn every tile sent so far, for reading
     // the window back.
     void Finish() { XSync(display_, False); }
