@@ -3,7 +3,10 @@
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/Xrandr.h>
+
+#include <algorithm>
 
 #include "host/core/owned_handle.h"
 #include "host/x11/x11_window.h"
@@ -47,18 +50,63 @@ bool ManagerRuns(Display* display) {
            (root.all_event_masks & SubstructureRedirectMask) != 0;
 }
 
+// SDL pins a window that is not resizable at its first size (minimum =
+// maximum), which managers that obey size hints keep even when the output
+// shrinks, and names its first position, which they keep even where it lies
+// on another output than the one they would choose.
+void UnpinSizeHints(Display* display, Window window, bool managed) {
+    using SizeHints = OwnedHandle<XSizeHints, XFree>;
+    const SizeHints hints(XAllocSizeHints());
+    long supplied = 0;
+    if (!hints || XGetWMNormalHints(display, window, hints.get(), &supplied) == 0) {
+        return;
+    }
+    hints->flags &= ~(PMinSize | PMaxSize);
+    if (managed) {
+        hints->flags &= ~(USPosition | PPosition);
+    }
+    XSetWMNormalHints(display, window, hints.get());
+}
+
+// Adds the full-screen state to the window's _NET_WM_STATE unless it is
+// there, for the manager to read when it maps the window.
+void AddFullScreenState(Display* display, Window window) {
+    const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
+    const Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, state, 0, 64, False, XA_ATOM, &type, &format, &count,
+                           &after, &data) != Success) {
+        return;
+    }
+    using XData = OwnedHandle<unsigned char, XFree>;
+    const XData held(data);
+    // Xlib hands 32-bit properties over as longs.
+    const auto* atoms = reinterpret_cast<const Atom*>(held.get());
+    if (type == XA_ATOM && format == 32 &&
+        std::find(atoms, atoms + count, fullScreen) != atoms + count) {
+        return;
+    }
+    XChangeProperty(display, window, state, XA_ATOM, 32, PropModeAppend,
+                    reinterpret_cast<const unsigned char*>(&fullScreen), 1);
+}
+
 }  // namespace
 
-bool AskForFullScreenOnX11(SDL_Window* window) {
+bool PrepareFullScreenOnX11(SDL_Window* window) {
     const auto x11 = X11WindowOf(window);
     if (!x11) {
         return false;
     }
     Display* display = x11->Connection;
-    const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
-    const Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
-    XChangeProperty(display, x11->Id, state, XA_ATOM, 32, PropModeAppend,
-                    reinterpret_cast<const unsigned char*>(&fullScreen), 1);
+    const bool managed = ManagerRuns(display);
+    UnpinSizeHints(display, x11->Id, managed);
+    if (managed) {
+        AddFullScreenState(display, x11->Id);
+    }
     XFlush(display);
     return true;
 }
