@@ -3,7 +3,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 
-
 namespace bumblorbs {
 namespace {
 
