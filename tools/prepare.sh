@@ -9,7 +9,8 @@ BUMBLORBS_RUNTIME_PACKAGES=(
 )
 BUMBLORBS_TEST_PACKAGES=(
   libgtest-dev libbenchmark-dev
-  xvfb xdotool x11-apps x11-utils x11-xserver-utils openbox fonts-dejavu-core man-db
+  xvfb xdotool x11-apps x11-utils x11-xserver-utils openbox xfwm4 xfce4-panel dbus-daemon
+  fonts-dejavu-core man-db
   weston xwayland libegl-mesa0 libgl1-mesa-dri
   desktop-file-utils appstream dpkg-dev file lintian python3
   cppcheck clang-tidy

@@ -25,8 +25,9 @@ int DisplayInUse() {
 }
 
 // The window covers the whole output it opens on, above any panel: the
-// window manager is asked for full screen there. Placed at the output's
-// bounds without a border, it covers it where no manager runs too.
+// window manager or compositor is asked for full screen, on the output it
+// chooses. Placed at the bounds of the output under the pointer, without a
+// border, it covers that one where no manager runs.
 WindowHandle OpenWindow(const std::string& caption) {
     const int display = DisplayInUse();
     SDL_Rect bounds;
@@ -39,7 +40,7 @@ WindowHandle OpenWindow(const std::string& caption) {
     if (!window) {
         throw NoDisplay(std::string("SDL_CreateWindow: ") + SDL_GetError());
     }
-    if (!AskForFullScreenOnX11(window.get()) &&
+    if (!PrepareFullScreenOnX11(window.get()) &&
         SDL_SetWindowFullscreen(window.get(), SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
         throw NoDisplay(std::string("SDL_SetWindowFullscreen: ") + SDL_GetError());
     }

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "host/app/x11_output.h"
+#include "host/x11/x11_output.h"
 #include "host/sdl/sdl_handles.h"
 #include "host/window/host_window.h"
 

@@ -6,8 +6,9 @@
 #include <array>
 #include <cstdlib>
 
-#include "host/app/x11_errors.h"
+#include "host/app/fatal_report.h"
 #include "host/sdl/host_fault.h"
+#include "host/x11/x11_errors.h"
 
 namespace bumblorbs {
 namespace {
@@ -59,7 +60,7 @@ VideoSession::VideoSession(std::string_view sdlDriver) : video_(!sdlDriver.empty
     // Over SDL_VIDEODRIVER too, which SDL would read even when empty.
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, std::string(sdlDriver).c_str(),
                             SDL_HINT_OVERRIDE);
-    HandleX11Errors();
+    HandleX11Errors(&ExitAtOnce);
     // The events alone turn SIGINT and SIGTERM into a quit.
     const Uint32 subsystems = video_ ? SDL_INIT_VIDEO : SDL_INIT_EVENTS;
     if (SDL_InitSubSystem(subsystems) != 0) {
