@@ -4,11 +4,13 @@
 BUMBLORBS_RUNTIME_PACKAGES=(
   cmake g++ make pkg-config
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev libxext-dev libxrandr-dev libwayland-dev
+  libwayland-bin wayland-protocols
   fonts-ipafont-gothic
 )
 BUMBLORBS_TEST_PACKAGES=(
   libgtest-dev libbenchmark-dev
-  xvfb xdotool x11-apps x11-utils x11-xserver-utils openbox fonts-dejavu-core man-db xscreensaver
+  xvfb xdotool x11-apps x11-utils x11-xserver-utils openbox xfwm4 xfce4-panel dbus-daemon
+  fonts-dejavu-core man-db xscreensaver
   weston xwayland libegl-mesa0 libgl1-mesa-dri
   desktop-file-utils appstream dpkg-dev file lintian python3
   cppcheck clang-tidy

@@ -85,22 +85,33 @@ TEST(CommandLineTest, WindowIdsAreDecimalOrHexAndNothingElse) {
     }
 }
 
-TEST(VideoDriversToTryTest, TriesOnlyWhatTheEnvironmentNames) {
-    const auto names = [](const std::vector<VideoDriverChoice>& choices) {
-        std::vector<std::string> found;
-        for (const auto& choice : choices) {
-            found.push_back(choice.Driver);
-        }
-        return found;
-    };
-    using Names = std::vector<std::string>;
-    EXPECT_EQ(names(VideoDriversToTry("", ":0", "")), Names{"x11"});
-    EXPECT_EQ(names(VideoDriversToTry("", "", "wayland-0")), Names{"wayland"});
-    EXPECT_EQ(names(VideoDriversToTry("", ":0", "wayland-0")), (Names{"x11", "wayland"}));
-    EXPECT_EQ(names(VideoDriversToTry("offscreen", "", "")), Names{"offscreen"});
-    EXPECT_TRUE(VideoDriversToTry("", "", "").empty());
-    // A display that cannot be reached is named to the user.
-    EXPECT_EQ(VideoDriversToTry("", ":99", "")[0].WhenUnreachable, "cannot open display :99");
+TEST(WindowSystemsToTryTest, WaylandFirstUnlessSdlVideoDriverDecides) {
+    using Choices = std::vector<WindowSystemChoice>;
+    const WindowSystemChoice wayland{"wayland", "wayland-1"};
+    const WindowSystemChoice x11{"x11", ":0"};
+    EXPECT_EQ(WindowSystemsToTry("", ":0", "").Choices, Choices{x11});
+    EXPECT_EQ(WindowSystemsToTry("", "", "wayland-1").Choices, Choices{wayland});
+    // On a Wayland desktop, which sets both, Wayland first and X11 if it fails.
+    EXPECT_EQ(WindowSystemsToTry("", ":0", "wayland-1").Choices, (Choices{wayland, x11}));
+    // SDL_VIDEODRIVER decides alone; empty is as good as unset.
+    EXPECT_EQ(WindowSystemsToTry("x11", ":0", "wayland-1").Choices, Choices{x11});
+    EXPECT_EQ(WindowSystemsToTry("wayland", ":0", "wayland-1").Choices, Choices{wayland});
+    EXPECT_EQ(WindowSystemsToTry("wayland", ":0", "").Choices, (Choices{{"wayland", "wayland-0"}}));
+    EXPECT_EQ(WindowSystemsToTry("kmsdrm", "", "").Choices, (Choices{{"kmsdrm", ""}}));
+    EXPECT_EQ(WindowSystemsToTry("", ":0", "wayland-1").Choices,
+              WindowSystemsToTry("", ":0", "wayland-1").Choices);
+}
+
+TEST(WindowSystemsToTryTest, RefusesWhatCannotShowAWindow) {
+    for (const char* driver : {"dummy", "offscreen", "evdev"}) {
+        const WindowSystemPlan plan = WindowSystemsToTry(driver, ":0", "wayland-1");
+        EXPECT_TRUE(plan.Choices.empty()) << driver;
+        EXPECT_EQ(plan.Refusal, "SDL_VIDEODRIVER=" + std::string(driver) +
+                                    " cannot show a window (use x11 or wayland, or unset it)");
+    }
+    const WindowSystemPlan none = WindowSystemsToTry("", "", "");
+    EXPECT_TRUE(none.Choices.empty());
+    EXPECT_EQ(none.Refusal, "no display is set (DISPLAY and WAYLAND_DISPLAY are empty)");
 }
 
 }  // namespace

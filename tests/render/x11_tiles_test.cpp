@@ -16,9 +16,9 @@
 #include "behaviour/step_balls.h"
 #include "host/app/video_session.h"
 #include "host/app/window_system.h"
-#include "host/app/x11_tile_canvas.h"
 #include "host/core/headless_services.h"
 #include "host/paint/surface_ops.h"
+#include "host/x11/x11_tile_canvas.h"
 
 namespace bumblorbs {
 namespace {

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Dependencies point one way: host -> behaviour -> scene, and within the host
-# app -> paint -> text -> sdl -> core, with audio beside them. Every quoted
-# include of the project's sources must stay within what its folder may see,
-# and the folders that run without a display include no platform header.
+# app -> x11 and wayland -> paint -> text -> sdl -> core, with audio beside
+# them. Every quoted include of the project's sources must stay within what
+# its folder may see, the folders that run without a display include no
+# platform header, and each window system's headers are included in its own
+# room only.
 #   tests/static/layering.sh SOURCE_DIR
 set -euo pipefail
 cd "$1"
@@ -16,12 +18,19 @@ declare -A may_see=(
   [src/host/text]="scene host/core host/sdl host/text"
   [src/host/paint]="scene host/core host/sdl host/text host/paint"
   [src/host/audio]="host/core host/audio"
-  [src/host/x11]="host/core host/x11"
-  [src/host/app]="scene behaviour host/core host/sdl host/text host/paint host/audio host/x11 host/app"
+  [src/host/window]="scene host/core host/sdl host/text host/paint host/window"
+  [src/host/x11]="scene host/core host/sdl host/text host/paint host/window host/x11"
+  [src/host/wayland]="scene behaviour host/core host/sdl host/text host/paint host/window host/wayland"
+  [src/host/app]="scene behaviour host/core host/sdl host/text host/paint host/window host/wayland host/x11 host/audio host/app"
   [src]="host/app"
   [tools]="scene behaviour host/core tools"
 )
 platform_free="src/scene src/behaviour src/host/core tools"
+# folder: the window system whose headers it may include
+declare -A window_system=(
+  [src/host/x11]="X11/"
+  [src/host/wayland]="wayland-"
+)
 
 problems=0
 while IFS= read -r file; do
@@ -39,6 +48,8 @@ while IFS= read -r file; do
     done
     # The icon is data, included where it is used.
     [[ "$included" == window_icon_pixels.h ]] && seen=1
+    # The Wayland protocols' code is generated at build time, for that room.
+    [[ "$folder" == src/host/wayland && "$included" == *-client-protocol.h ]] && seen=1
     if [ "$seen" -eq 0 ]; then
       echo "$file includes \"$included\", which $folder may not see"
       problems=$((problems + 1))
@@ -49,6 +60,13 @@ while IFS= read -r file; do
     echo "$file: $folder must build without SDL, Xlib or fontconfig"
     problems=$((problems + 1))
   fi
+  for headers in X11/ wayland-; do
+    if [[ "${window_system[$folder]:-}" != "$headers" ]] &&
+       grep -n -E "^#include <$headers" "$file"; then
+      echo "$file: only the room of its window system may include <$headers...>"
+      problems=$((problems + 1))
+    fi
+  done
 done < <(find src tools -name '*.h' -o -name '*.cpp' | sort)
 
 [ "$problems" -eq 0 ] || { echo "$problems layering problem(s)"; exit 1; }

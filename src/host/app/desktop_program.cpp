@@ -1,67 +1,71 @@
 #include "host/app/desktop_program.h"
 
-#include <SDL.h>
-
+#include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "host/app/desktop_window.h"
 #include "host/app/fatal_report.h"
+#include "host/app/sdl_window.h"
 #include "host/app/video_session.h"
-#include "host/app/x11_output.h"
 #include "host/audio/beeper.h"
-#include "host/sdl/host_fault.h"
-#include "host/sdl/sdl_handles.h"
-#include "scene/designed_layout.h"
+#include "host/wayland/wayland_window.h"
 
 namespace bumblorbs {
 namespace {
 
-// The display under the pointer, where the user is looking; the primary
-// one where the platform does not say where the pointer is.
-int DisplayInUse() {
-    SDL_Point pointer{0, 0};
-    SDL_GetGlobalMouseState(&pointer.x, &pointer.y);
-    const int display = SDL_GetPointDisplayIndex(&pointer);
-    return display >= 0 ? display : 0;
+std::string_view Environment(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr ? value : "";
 }
 
-// The window covers the whole output it opens on, above any panel: the
-// window manager or compositor is asked for full screen there. Placed at the
-// output's bounds without a border, it covers it where no manager runs too.
-WindowHandle OpenWindow(std::string_view caption) {
-    const int display = DisplayInUse();
-    SDL_Rect bounds;
-    if (SDL_GetDisplayBounds(display, &bounds) != 0) {
-        throw NoDisplay(std::string("cannot read the screen's size: ") + SDL_GetError());
+// The window on one window system, with the SDL session it needs; the
+// session outlives the window.
+struct OpenWindow {
+    std::optional<VideoSession> Session;
+    std::unique_ptr<HostWindow> Window;
+};
+
+void Open(const WindowSystemChoice& choice, OpenWindow& open) {
+    if (choice.Driver == WaylandDriver) {
+        // The compositor first: until SDL's session starts, a signal ends a
+        // hung connect at once.
+        auto window = std::make_unique<WaylandWindow>(choice.Target);
+        open.Session.emplace("");
+        open.Window = std::move(window);
+    } else {
+        open.Session.emplace(choice.Driver);
+        open.Window = std::make_unique<SdlWindow>();
     }
-    WindowHandle window(
-        SDL_CreateWindow(std::string(caption).c_str(), bounds.x, bounds.y, bounds.w, bounds.h,
-                         SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN));
-    if (!window) {
-        throw NoDisplay(std::string("SDL_CreateWindow: ") + SDL_GetError());
-    }
-    if (!AskForFullScreenOnX11(window.get()) &&
-        SDL_SetWindowFullscreen(window.get(), SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
-        throw NoDisplay(std::string("SDL_SetWindowFullscreen: ") + SDL_GetError());
-    }
-    return window;
 }
 
 }  // namespace
 
 int RunBumblorbs() {
-    std::optional<VideoSession> video;
-    WindowHandle window;
-    try {
-        video.emplace();
-        window = OpenWindow(DesignedLayout.Caption);
-    } catch (const std::exception& fault) {
-        std::cerr << "Bumblorbs: cannot open a window: " << fault.what() << '\n';
+    const WindowSystemPlan plan = WindowSystemsToTry(
+        Environment("SDL_VIDEODRIVER"), Environment("DISPLAY"), Environment("WAYLAND_DISPLAY"));
+    OpenWindow open;
+    std::string problems;
+    for (const WindowSystemChoice& choice : plan.Choices) {
+        try {
+            Open(choice, open);
+            break;
+        } catch (const std::exception& fault) {
+            open.Window.reset();
+            open.Session.reset();
+            problems += (problems.empty() ? "" : "; ") + std::string(fault.what());
+        }
+    }
+    if (!open.Window) {
+        std::cerr << "Bumblorbs: cannot open a window: "
+                  << (plan.Refusal.empty() ? problems : plan.Refusal) << '\n';
         return 1;
+    }
+    if (!problems.empty()) {
+        std::cerr << "Bumblorbs: " << problems << "; showing the window on X11 instead\n";
     }
 
     Beeper beeper;
@@ -69,10 +73,10 @@ int RunBumblorbs() {
         std::cerr << "Bumblorbs: no sound (" << beeper.Problem() << "); carrying on silently\n";
     }
     try {
-        DesktopWindow form1(window.get(), beeper.Working() ? &beeper : nullptr);
+        DesktopWindow form1(*open.Window, beeper.Working() ? &beeper : nullptr);
         form1.Run();
     } catch (const std::exception& fault) {
-        ReportFatal(fault.what(), window.get());
+        ReportFatal(fault.what(), open.Window.get());
         return 1;
     }
     return 0;

@@ -1,11 +1,10 @@
 #include "host/app/display_scale.h"
 
 #include <SDL.h>
-#include <X11/Xlib.h>
 
 #include <charconv>
 
-#include "host/app/window_system.h"
+#include "host/x11/x11_resources.h"
 
 namespace bumblorbs {
 
@@ -18,20 +17,6 @@ std::optional<float> SaneDpi(std::string_view text) {
     return dpi;
 }
 
-namespace {
-
-// The X desktops' own setting for their scale, where the window is on X11.
-std::optional<float> XftDpi(SDL_Window* window) {
-    const auto info = WindowSystemInfo(window, SDL_SYSWM_X11);
-    if (!info) {
-        return std::nullopt;
-    }
-    const char* resource = XGetDefault(info->info.x11.display, "Xft", "dpi");
-    return resource != nullptr ? SaneDpi(resource) : std::nullopt;
-}
-
-}  // namespace
-
 float PixelsPerPoint(SDL_Window* window) {
     int points = 0;
     int pixels = 0;
@@ -43,7 +28,7 @@ float PixelsPerPoint(SDL_Window* window) {
 }
 
 float DesktopDpi(SDL_Window* window) {
-    return XftDpi(window).value_or(DefaultDpi) * PixelsPerPoint(window);
+    return SaneDpi(XftDpiResource(window)).value_or(DefaultDpi) * PixelsPerPoint(window);
 }
 
 }  // namespace bumblorbs

@@ -1,6 +1,5 @@
 #include "host/app/fatal_report.h"
 
-#include <SDL.h>
 #include <sys/uio.h>
 #include <unistd.h>
 
@@ -15,11 +14,11 @@ constexpr std::string_view FatalPrefix = "Bumblorbs: fatal error: ";
 
 }  // namespace
 
-void ReportFatal(std::string_view what, SDL_Window* window) {
+void ReportFatal(std::string_view what, HostWindow* window) {
     const std::string message = std::string(FatalPrefix) + std::string(what);
     std::cerr << message << std::endl;
     if (window != nullptr) {
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Bumblorbs", message.c_str(), window);
+        window->ShowFatal(message);
     }
 }
 

@@ -2,13 +2,13 @@
 
 #include <string_view>
 
-struct SDL_Window;
+#include "host/window/host_window.h"
 
 namespace bumblorbs {
 
-// Says on stderr, and in a message box where a window exists, that the
-// program has to stop and why.
-void ReportFatal(std::string_view what, SDL_Window* window);
+// Says on stderr, and on screen where a window exists and its window system
+// can still show a message, that the program has to stop and why.
+void ReportFatal(std::string_view what, HostWindow* window);
 
 // For a thread or handler that cannot unwind: says why on stderr with
 // async-signal-safe calls only and ends the process with status 1, running

@@ -3,10 +3,12 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <array>
 #include <cstdlib>
 
-#include "host/app/x11_errors.h"
+#include "host/app/fatal_report.h"
 #include "host/sdl/host_fault.h"
+#include "host/x11/x11_errors.h"
 
 namespace bumblorbs {
 namespace {
@@ -16,65 +18,75 @@ std::string_view Environment(const char* variable) {
     return value != nullptr ? value : "";
 }
 
+// SDL's drivers that run without showing anything.
+constexpr std::array<std::string_view, 3> HeadlessDrivers{"dummy", "offscreen", "evdev"};
+
 }  // namespace
 
-std::vector<VideoDriverChoice> VideoDriversToTry(std::string_view sdlVideoDriver,
-                                                 std::string_view display,
-                                                 std::string_view waylandDisplay) {
+WindowSystemPlan WindowSystemsToTry(std::string_view sdlVideoDriver, std::string_view display,
+                                    std::string_view waylandDisplay) {
     if (!sdlVideoDriver.empty()) {
-        return {{std::string(sdlVideoDriver),
-                 "the video driver " + std::string(sdlVideoDriver) + " did not start"}};
+        for (const std::string_view headless : HeadlessDrivers) {
+            if (sdlVideoDriver == headless) {
+                return {{},
+                        "SDL_VIDEODRIVER=" + std::string(sdlVideoDriver) +
+                            " cannot show a window (use x11 or wayland, or unset it)"};
+            }
+        }
+        if (sdlVideoDriver == WaylandDriver) {
+            // libwayland's own default where WAYLAND_DISPLAY is not set.
+            return {{{std::string(WaylandDriver),
+                      waylandDisplay.empty() ? "wayland-0" : std::string(waylandDisplay)}},
+                    {}};
+        }
+        return {{{std::string(sdlVideoDriver), std::string(display)}}, {}};
     }
-    std::vector<VideoDriverChoice> choices;
-    if (!display.empty()) {
-        choices.push_back({"x11", "cannot open display " + std::string(display)});
-    }
+    WindowSystemPlan plan;
     if (!waylandDisplay.empty()) {
-        choices.push_back(
-            {"wayland", "cannot connect to the Wayland display " + std::string(waylandDisplay)});
+        plan.Choices.push_back({std::string(WaylandDriver), std::string(waylandDisplay)});
     }
-    return choices;
+    if (!display.empty()) {
+        plan.Choices.push_back({"x11", std::string(display)});
+    }
+    if (plan.Choices.empty()) {
+        plan.Refusal = "no display is set (DISPLAY and WAYLAND_DISPLAY are empty)";
+    }
+    return plan;
 }
 
-VideoSession::VideoSession() {
-    const std::vector<VideoDriverChoice> choices = VideoDriversToTry(
-        Environment("SDL_VIDEODRIVER"), Environment("DISPLAY"), Environment("WAYLAND_DISPLAY"));
-    if (choices.empty()) {
-        throw NoDisplay("no display is set (DISPLAY and WAYLAND_DISPLAY are empty)");
-    }
+VideoSession::VideoSession(std::string_view sdlDriver) : video_(!sdlDriver.empty()) {
     // A desktop toy should not keep the screensaver away.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
-    // The window is full screen: it needs no decorations, so no plugin
-    // library is loaded to draw them.
-    SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
-    HandleX11Errors();
-    std::string unreachable;
-    bool started = false;
-    for (const VideoDriverChoice& choice : choices) {
-        SDL_SetHint(SDL_HINT_VIDEODRIVER, choice.Driver.c_str());
-        started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
-        if (started) {
-            break;
+    // Over SDL_VIDEODRIVER too, which SDL would read even when empty.
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, std::string(sdlDriver).c_str(),
+                            SDL_HINT_OVERRIDE);
+    HandleX11Errors(&ExitAtOnce);
+    // The events alone turn SIGINT and SIGTERM into a quit.
+    const Uint32 subsystems = video_ ? SDL_INIT_VIDEO : SDL_INIT_EVENTS;
+    if (SDL_InitSubSystem(subsystems) != 0) {
+        if (sdlDriver == "x11") {
+            throw NoDisplay("cannot open display " + std::string(Environment("DISPLAY")));
         }
-        unreachable += (unreachable.empty() ? "" : "; ") + choice.WhenUnreachable;
-    }
-    if (!started) {
-        throw NoDisplay(unreachable);
+        throw NoDisplay("the video driver " + std::string(sdlDriver) +
+                        " did not start: " + SDL_GetError());
     }
     // A window's own surface is then the window system's shared-memory
     // image, sent rectangle by rectangle; a GL-backed one would upload the
-    // whole screen on every update. Wayland offers no such surface, and the
-    // host draws through a texture there instead (WindowCanvas).
+    // whole screen on every update.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (TTF_Init() != 0) {
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        SDL_QuitSubSystem(subsystems);
         throw HostFault(std::string("TTF_Init: ") + TTF_GetError());
     }
 }
 
+VideoSession::VideoSession()
+    : VideoSession(Environment("SDL_VIDEODRIVER").empty() ? "x11"
+                                                          : Environment("SDL_VIDEODRIVER")) {}
+
 VideoSession::~VideoSession() {
     TTF_Quit();
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_QuitSubSystem(video_ ? SDL_INIT_VIDEO : SDL_INIT_EVENTS);
 }
 
 }  // namespace bumblorbs

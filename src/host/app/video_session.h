@@ -6,29 +6,47 @@
 
 namespace bumblorbs {
 
-// A video driver to try, and what to tell the user when it cannot start.
-struct VideoDriverChoice {
+// Our own Wayland window's name among the video drivers.
+inline constexpr std::string_view WaylandDriver = "wayland";
+
+// A window system to try: our own Wayland window (Driver "wayland") or an
+// SDL video driver, and the socket or display it reaches.
+struct WindowSystemChoice {
     std::string Driver;
-    std::string WhenUnreachable;
+    std::string Target;
+    bool operator==(const WindowSystemChoice&) const = default;
 };
 
-// The drivers worth trying for these environment values, best first: the
-// one SDL_VIDEODRIVER names, else X11 where DISPLAY is set and Wayland where
-// WAYLAND_DISPLAY is. Probing a driver with nothing to reach only earns its
-// library's complaints on stderr. Empty when there is no display at all.
-std::vector<VideoDriverChoice> VideoDriversToTry(std::string_view sdlVideoDriver,
-                                                 std::string_view display,
-                                                 std::string_view waylandDisplay);
+// What to try, best first, or why nothing is.
+struct WindowSystemPlan {
+    std::vector<WindowSystemChoice> Choices;
+    std::string Refusal;
+};
 
-// SDL's video and SDL_ttf for the lifetime of the object. SDL is never left
-// to pick a driver itself: with no display it would settle on one that shows
-// nothing, and the toy would run invisibly.
+// The window systems worth trying for these environment values. The one
+// SDL_VIDEODRIVER names decides where it is set and not empty; one that
+// cannot show a window is refused. Otherwise Wayland where WAYLAND_DISPLAY
+// is set, as current toolkits choose on a Wayland desktop, then X11 where
+// DISPLAY is. Probing a system with nothing to reach only earns its
+// library's complaints on stderr.
+WindowSystemPlan WindowSystemsToTry(std::string_view sdlVideoDriver, std::string_view display,
+                                    std::string_view waylandDisplay);
+
+// SDL's events and SDL_ttf for the lifetime of the object, with SDL's video
+// driver `sdlDriver` where one is named (none for our own Wayland window).
+// The driver is forced: SDL is never left to pick one itself, as with no
+// display it would settle on one that shows nothing.
 class VideoSession {
 public:
+    explicit VideoSession(std::string_view sdlDriver);
+    // The driver SDL_VIDEODRIVER names, else X11: for tests and benchmarks.
     VideoSession();
     ~VideoSession();
     VideoSession(const VideoSession&) = delete;
     VideoSession& operator=(const VideoSession&) = delete;
+
+private:
+    bool video_;
 };
 
 }  // namespace bumblorbs

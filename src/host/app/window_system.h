@@ -8,7 +8,7 @@
 namespace bumblorbs {
 
 // What the window system says of the window, where it is of the given kind
-// (SDL_SYSWM_X11, SDL_SYSWM_WAYLAND).
+// (SDL_SYSWM_X11).
 inline std::optional<SDL_SysWMinfo> WindowSystemInfo(SDL_Window* window, SDL_SYSWM_TYPE kind) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);

@@ -1,14 +1,16 @@
 #include "host/x11/saver_window.h"
 
 #include <X11/Xlib.h>
-#include <X11/Xproto.h>
 #include <poll.h>
 #include <unistd.h>
 
 #include <array>
+#include <csignal>
 #include <cstdio>
-#include <ctime>
-#include <string_view>
+
+#include "host/core/monotonic_clock.h"
+#include "host/x11/x11_tile_canvas.h"
+#include "host/x11/x11_window.h"
 
 namespace bumblorbs {
 namespace {
@@ -17,6 +19,18 @@ namespace {
 unsigned long watched = 0;
 // While the window is first looked at: whether the server said it does not exist.
 bool missing = false;
+volatile std::sig_atomic_t endRequested = 0;
+
+void RequestEnd(int /*signal*/) { endRequested = 1; }
+
+// Without SA_RESTART, so that a signal cuts the wait for events short.
+void HearEndingSignals() {
+    struct sigaction action {};
+    action.sa_handler = &RequestEnd;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
 
 void WriteLine(std::string_view first, std::string_view second) {
     std::array<char, 512> line{};
@@ -39,8 +53,7 @@ int OnError(Display* display, XErrorEvent* error) {
         return 0;
     }
     if (aboutWindow && error->resourceid == watched) {
-        // Nothing is left to draw on, and exit handlers would talk to a
-        // server that no longer knows the window.
+        // Exit handlers would talk to a server that no longer knows the window.
         _exit(0);
     }
     std::array<char, 256> text{};
@@ -54,24 +67,33 @@ int OnLostDisplay(Display* /*display*/) {
     _exit(1);
 }
 
+// The tile canvas, as the program loop paints through it.
+class TileCanvas final : public WindowCanvas {
+public:
+    TileCanvas(const X11Window& target, std::function<SDL_Point()> pixelSize)
+        : tiles_(target, std::move(pixelSize)) {}
+
+    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override {
+        tiles_.Present(painter, scene, damage);
+    }
+
+private:
+    X11TileCanvas tiles_;
+};
+
 std::string HexId(unsigned long id) {
     std::array<char, 24> text{};
     std::snprintf(text.data(), text.size(), "0x%lx", id);
     return text.data();
 }
 
-std::int64_t NowNs() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
-}
-
 }  // namespace
 
 void CloseXDisplay(_XDisplay* display) { XCloseDisplay(display); }
 
-SaverWindow::SaverWindow(const std::string& displayName, std::optional<unsigned long> id)
-    : display_(XOpenDisplay(displayName.c_str())), displayName_(displayName) {
+SaverWindow::SaverWindow(const std::string& displayName, std::optional<unsigned long> id,
+                         float (*dpiOf)(std::string_view resource))
+    : display_(XOpenDisplay(displayName.c_str())) {
     if (!display_) {
         throw SaverDisplayUnreachable("cannot open display " + displayName);
     }
@@ -84,47 +106,50 @@ SaverWindow::SaverWindow(const std::string& displayName, std::optional<unsigned 
     if (XGetWindowAttributes(display, id_, &attributes) == 0 || missing) {
         throw NoSuchWindow("there is no window " + HexId(id_) + " on display " + displayName);
     }
-    width_ = attributes.width;
-    height_ = attributes.height;
     // Structure events say the window's size and its end; exposures, that
     // the server cleared a part of it. Any client may ask for these, on the
     // root window too; input is left alone.
     XSelectInput(display, id_, StructureNotifyMask | ExposureMask);
     watched = id_;
-    // The window may have gone, or changed size, before the selection took.
+    // The size is read after the selection took, so no change is missed.
     XSync(display, False);
     if (XGetWindowAttributes(display, id_, &attributes) != 0) {
-        width_ = attributes.width;
-        height_ = attributes.height;
+        size_ = {attributes.width, attributes.height};
     }
+    const char* resource = XGetDefault(display, "Xft", "dpi");
+    dpi_ = dpiOf(resource != nullptr ? resource : "");
+    canvas_ = std::make_unique<TileCanvas>(X11Window{display, id_}, [this] {
+        return SDL_Point{size_.Width, size_.Height};
+    });
+    HearEndingSignals();
 }
 
-SaverWindow::~SaverWindow() { watched = 0; }
-
-std::string SaverWindow::DpiResource() const {
-    const char* resource = XGetDefault(display_.get(), "Xft", "dpi");
-    return resource != nullptr ? resource : "";
+SaverWindow::~SaverWindow() {
+    canvas_.reset();
+    watched = 0;
 }
 
-SaverWindow::Changes SaverWindow::WaitUntil(std::int64_t deadlineNs) {
+void SaverWindow::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& events) {
     Display* display = display_.get();
     XFlush(display);
-    if (XPending(display) == 0) {
-        const std::int64_t left = deadlineNs - NowNs();
-        if (left > 0) {
+    if (XPending(display) == 0 && endRequested == 0) {
+        const std::int64_t left = deadlineNs ? *deadlineNs - MonotonicNs() : -1;
+        if (!deadlineNs || left > 0) {
             pollfd connection{ConnectionNumber(display), POLLIN, 0};
             const timespec timeout{static_cast<time_t>(left / 1'000'000'000),
                                    static_cast<long>(left % 1'000'000'000)};
-            // A signal ends the wait early; the caller looks at what it said.
-            ppoll(&connection, 1, &timeout, nullptr);
+            // A signal ends the wait early.
+            ppoll(&connection, 1, deadlineNs ? &timeout : nullptr, nullptr);
         }
     }
-    return TakeEvents();
+    TakeEvents(events);
+    if (endRequested != 0) {
+        events.CloseRequested();
+    }
 }
 
-SaverWindow::Changes SaverWindow::TakeEvents() {
+void SaverWindow::TakeEvents(WindowEvents& events) {
     Display* display = display_.get();
-    Changes changes;
     while (XPending(display) > 0) {
         XEvent event;
         XNextEvent(display, &event);
@@ -132,19 +157,18 @@ SaverWindow::Changes SaverWindow::TakeEvents() {
             continue;
         }
         switch (event.type) {
-            case DestroyNotify: changes.Gone = true; break;
+            case DestroyNotify: events.CloseRequested(); return;
             case ConfigureNotify:
-                if (event.xconfigure.width != width_ || event.xconfigure.height != height_) {
-                    width_ = event.xconfigure.width;
-                    height_ = event.xconfigure.height;
-                    changes.Resized = true;
+                if (event.xconfigure.width != size_.Width ||
+                    event.xconfigure.height != size_.Height) {
+                    size_ = {event.xconfigure.width, event.xconfigure.height};
+                    events.Reshaped();
                 }
                 break;
-            case Expose: changes.Exposed = true; break;
+            case Expose: events.Exposed(); break;
             default: break;
         }
     }
-    return changes;
 }
 
 }  // namespace bumblorbs

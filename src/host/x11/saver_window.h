@@ -1,11 +1,13 @@
 #pragma once
 
-#include <cstdint>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "host/core/owned_handle.h"
+#include "host/window/host_window.h"
 
 struct _XDisplay;
 
@@ -30,48 +32,41 @@ public:
 // by its ID. It is watched on a connection of its own for its size, its
 // exposures and its end, and never for input: the saver's daemon owns the
 // input, and on the root window only one client, the window manager, may
-// take the buttons.
+// take the buttons. It has no close of its own: its going away, SIGTERM (how
+// XScreenSaver ends its hacks) and SIGINT are its close.
 //
-// While it is watched, the window's going away ends the process at once with
-// status 0 and no message, as a hack ends when the saver's preview closes,
-// wherever the toy learns of it first: an event here, or an error on any of
-// its connections that names the window. Any other X error ends it with one
-// line and status 1.
-class SaverWindow {
+// The window's going away may be learnt first from an error on any of the
+// toy's connections that names it; that ends the process at once with
+// status 0 and no message, as nothing is left to draw on. Any other X error
+// ends it with one line and status 1.
+class SaverWindow final : public HostWindow {
 public:
     // `id` is the window's, or none for the root window of the display's
-    // default screen.
-    SaverWindow(const std::string& displayName, std::optional<unsigned long> id);
-    ~SaverWindow();
+    // default screen. `dpiOf` reads the Xft.dpi resource, which X desktops
+    // set for their scale, as dots per inch; it is given "" where none is set.
+    SaverWindow(const std::string& displayName, std::optional<unsigned long> id,
+                float (*dpiOf)(std::string_view resource));
+    ~SaverWindow() override;
     SaverWindow(const SaverWindow&) = delete;
     SaverWindow& operator=(const SaverWindow&) = delete;
 
-    // The display's name as opened, for other connections to the same server.
-    const std::string& DisplayName() const { return displayName_; }
-    unsigned long Id() const { return id_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    // The Xft.dpi resource that X desktops set for their scale; empty where
-    // none is set.
-    std::string DpiResource() const;
-
-    struct Changes {
-        bool Resized = false;
-        bool Exposed = false;
-        bool Gone = false;
-    };
-    // Waits for the window's events until `deadlineNs` on the monotonic
-    // clock, or until a signal arrives, and takes every event that came.
-    Changes WaitUntil(std::int64_t deadlineNs);
+    // Another client's window is shown by that client.
+    void Show() override {}
+    PixelSize SizeInPixels() const override { return size_; }
+    float Dpi() const override { return dpi_; }
+    void Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& events) override;
+    WindowCanvas& Canvas() override { return *canvas_; }
+    // The line on stderr is all: the window is not the toy's to put a box on.
+    void ShowFatal(std::string_view /*message*/) override {}
 
 private:
-    Changes TakeEvents();
+    void TakeEvents(WindowEvents& events);
 
     OwnedHandle<_XDisplay, CloseXDisplay> display_;
-    std::string displayName_;
     unsigned long id_ = 0;
-    int width_ = 0;
-    int height_ = 0;
+    PixelSize size_;
+    float dpi_ = 0;
+    std::unique_ptr<WindowCanvas> canvas_;
 };
 
 }  // namespace bumblorbs

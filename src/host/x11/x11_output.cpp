@@ -1,11 +1,15 @@
-#include "host/app/x11_output.h"
+#include "host/x11/x11_output.h"
 
+#include <SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/Xrandr.h>
 
-#include "host/app/window_system.h"
+#include <algorithm>
+
 #include "host/core/owned_handle.h"
+#include "host/x11/x11_window.h"
 
 namespace bumblorbs {
 namespace {
@@ -46,28 +50,73 @@ bool ManagerRuns(Display* display) {
            (root.all_event_masks & SubstructureRedirectMask) != 0;
 }
 
-}  // namespace
-
-bool AskForFullScreenOnX11(SDL_Window* window) {
-    const auto info = WindowSystemInfo(window, SDL_SYSWM_X11);
-    if (!info) {
-        return false;
+// SDL pins a window that is not resizable at its first size (minimum =
+// maximum), which managers that obey size hints keep even when the output
+// shrinks, and names its first position, which they keep even where it lies
+// on another output than the one they would choose.
+void UnpinSizeHints(Display* display, Window window, bool managed) {
+    using SizeHints = OwnedHandle<XSizeHints, XFree>;
+    const SizeHints hints(XAllocSizeHints());
+    long supplied = 0;
+    if (!hints || XGetWMNormalHints(display, window, hints.get(), &supplied) == 0) {
+        return;
     }
-    Display* display = info->info.x11.display;
+    hints->flags &= ~(PMinSize | PMaxSize);
+    if (managed) {
+        hints->flags &= ~(USPosition | PPosition);
+    }
+    XSetWMNormalHints(display, window, hints.get());
+}
+
+// Adds the full-screen state to the window's _NET_WM_STATE unless it is
+// there, for the manager to read when it maps the window.
+void AddFullScreenState(Display* display, Window window) {
     const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
     const Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
-    XChangeProperty(display, info->info.x11.window, state, XA_ATOM, 32, PropModeAppend,
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, state, 0, 64, False, XA_ATOM, &type, &format, &count,
+                           &after, &data) != Success) {
+        return;
+    }
+    using XData = OwnedHandle<unsigned char, XFree>;
+    const XData held(data);
+    // Xlib hands 32-bit properties over as longs.
+    const auto* atoms = reinterpret_cast<const Atom*>(held.get());
+    if (type == XA_ATOM && format == 32 &&
+        std::find(atoms, atoms + count, fullScreen) != atoms + count) {
+        return;
+    }
+    XChangeProperty(display, window, state, XA_ATOM, 32, PropModeAppend,
                     reinterpret_cast<const unsigned char*>(&fullScreen), 1);
+}
+
+}  // namespace
+
+bool PrepareFullScreenOnX11(SDL_Window* window) {
+    const auto x11 = X11WindowOf(window);
+    if (!x11) {
+        return false;
+    }
+    Display* display = x11->Connection;
+    const bool managed = ManagerRuns(display);
+    UnpinSizeHints(display, x11->Id, managed);
+    if (managed) {
+        AddFullScreenState(display, x11->Id);
+    }
     XFlush(display);
     return true;
 }
 
 X11OutputFollower::X11OutputFollower(SDL_Window* window) : window_(window) {
-    const auto info = WindowSystemInfo(window_, SDL_SYSWM_X11);
-    if (!info) {
+    const auto x11 = X11WindowOf(window_);
+    if (!x11) {
         return;
     }
-    Display* display = info->info.x11.display;
+    Display* display = x11->Connection;
     int errorBase = 0;
     if (XRRQueryExtension(display, &randrEventBase_, &errorBase) == False) {
         return;
@@ -102,12 +151,12 @@ void X11OutputFollower::Handle(const SDL_SysWMmsg& message) {
 }
 
 void X11OutputFollower::FitToOutput() {
-    const auto info = WindowSystemInfo(window_, SDL_SYSWM_X11);
-    if (!info) {
+    const auto x11 = X11WindowOf(window_);
+    if (!x11) {
         return;
     }
-    Display* display = info->info.x11.display;
-    const Window window = info->info.x11.window;
+    Display* display = x11->Connection;
+    const Window window = x11->Id;
     // A window manager keeps its full-screen windows on their output, and
     // may take a request to move one as a wish to leave full screen.
     if (ManagerRuns(display)) {

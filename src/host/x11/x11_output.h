@@ -4,11 +4,14 @@
 
 namespace bumblorbs {
 
-// Asks the window manager for full screen through the window's own
-// _NET_WM_STATE, which a manager reads when it maps the window; returns
-// false if the window is not on X11. Where no manager runs (yet), the
-// property does nothing, and SDL is spared its wait for an answer at start.
-bool AskForFullScreenOnX11(SDL_Window* window);
+// Readies a new, still hidden window to cover an output; returns false if
+// it is not on X11. Its size hints no longer pin its size. Where a window
+// manager runs, they name no position either, and the window's own
+// _NET_WM_STATE holds the full-screen state, once: the manager reads it when
+// it maps the window, and places and sizes the window itself. SDL is spared
+// its wait for an answer at start. On a bare X server the window keeps the
+// place and size it was made with.
+bool PrepareFullScreenOnX11(SDL_Window* window);
 
 // Keeps a full-screen window covering its output on a bare X server when
 // the output's resolution or the screen's layout changes. A window manager

@@ -1,11 +1,10 @@
-#include "host/app/window_canvas.h"
+#include "host/app/sdl_canvas.h"
 
-#include "host/app/wayland_shm_canvas.h"
 #include "host/app/window_system.h"
-#include "host/app/x11_tile_canvas.h"
 #include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
 #include "host/sdl/sdl_handles.h"
+#include "host/x11/x11_tile_canvas.h"
 
 namespace bumblorbs {
 namespace {
@@ -67,14 +66,23 @@ private:
     TextureHandle texture_;
 };
 
+class X11Canvas final : public WindowCanvas {
+public:
+    explicit X11Canvas(SDL_Window* window) : tiles_(window) {}
+
+    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override {
+        tiles_.Present(painter, scene, damage);
+    }
+
+private:
+    X11TileCanvas tiles_;
+};
+
 }  // namespace
 
-std::unique_ptr<WindowCanvas> MakeWindowCanvas(SDL_Window* window) {
+std::unique_ptr<WindowCanvas> MakeSdlCanvas(SDL_Window* window) {
     if (WindowSystemInfo(window, SDL_SYSWM_X11)) {
-        return std::make_unique<X11TileCanvas>(window);
-    }
-    if (WindowSystemInfo(window, SDL_SYSWM_WAYLAND)) {
-        return std::make_unique<WaylandShmCanvas>(window);
+        return std::make_unique<X11Canvas>(window);
     }
     return std::make_unique<TextureCanvas>(window);
 }

@@ -5,7 +5,8 @@
 #include <X11/Xproto.h>
 // clang-format on
 
-#include "host/app/x11_errors.h"
+#include "host/app/fatal_report.h"
+#include "host/x11/x11_errors.h"
 
 namespace bumblorbs {
 namespace {
@@ -29,7 +30,7 @@ void Raise(unsigned char code, unsigned char request) {
 
 TEST(X11ErrorsTest, IgnoresAWakeUpSentToAClosedWindowAndPassesOnTheRest) {
     XSetErrorHandler(&EarlierHandler);
-    HandleX11Errors();
+    HandleX11Errors(&ExitAtOnce);
     earlierCalls = 0;
     Raise(BadWindow, X_SendEvent);
     EXPECT_EQ(earlierCalls, 0);
@@ -41,7 +42,7 @@ TEST(X11ErrorsTest, IgnoresAWakeUpSentToAClosedWindowAndPassesOnTheRest) {
 
 TEST(X11ErrorsDeathTest, AWindowThatVanishesMeansTheServerIsGoing) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    HandleX11Errors();
+    HandleX11Errors(&ExitAtOnce);
     // As a shutting-down XWayland answers an input request and a put of pixels.
     constexpr unsigned char XInputMajor = 131;
     EXPECT_EXIT(Raise(BadWindow, XInputMajor), ::testing::ExitedWithCode(1),

@@ -1,19 +1,18 @@
-#include "host/app/x11_errors.h"
+#include "host/x11/x11_errors.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
-
-#include "host/app/fatal_report.h"
 
 namespace bumblorbs {
 namespace {
 
 XErrorHandler xlibHandler = nullptr;
+LostDisplayHandler onLostDisplay = nullptr;
 
 int OnLostDisplay(Display* /*display*/) {
-    // The program is in an unknown state, and exit handlers would try to
-    // talk to the server that is gone.
-    ExitAtOnce("lost the connection to the X server");
+    onLostDisplay("lost the connection to the X server");
+    // Xlib ends the process when this returns.
+    return 0;
 }
 
 int OnProtocolError(Display* display, XErrorEvent* error) {
@@ -32,7 +31,8 @@ int OnProtocolError(Display* display, XErrorEvent* error) {
 
 }  // namespace
 
-void HandleX11Errors() {
+void HandleX11Errors(LostDisplayHandler onLost) {
+    onLostDisplay = onLost;
     XSetIOErrorHandler(&OnLostDisplay);
     xlibHandler = XSetErrorHandler(&OnProtocolError);
 }

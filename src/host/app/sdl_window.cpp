@@ -1,0 +1,143 @@
+#include "host/app/sdl_window.h"
+
+#include <chrono>
+#include <ctime>
+#include <string>
+
+#include "behaviour/handle_mouse_up.h"
+#include "host/app/display_scale.h"
+#include "host/app/sdl_canvas.h"
+#include "host/app/show_watchdog.h"
+#include "host/app/window_icon.h"
+#include "host/sdl/host_fault.h"
+#include "scene/designed_layout.h"
+
+namespace bumblorbs {
+namespace {
+
+// The display under the pointer, where the user is looking; the primary
+// one where the platform does not say where the pointer is.
+int DisplayInUse() {
+    SDL_Point pointer{0, 0};
+    SDL_GetGlobalMouseState(&pointer.x, &pointer.y);
+    const int display = SDL_GetPointDisplayIndex(&pointer);
+    return display >= 0 ? display : 0;
+}
+
+// The window covers the whole output it opens on, above any panel: the
+// window manager or compositor is asked for full screen, on the output it
+// chooses. Placed at the bounds of the output under the pointer, without a
+// border, it covers that one where no manager runs.
+WindowHandle OpenWindow(const std::string& caption) {
+    const int display = DisplayInUse();
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(display, &bounds) != 0) {
+        throw NoDisplay(std::string("cannot read the screen's size: ") + SDL_GetError());
+    }
+    WindowHandle window(
+        SDL_CreateWindow(caption.c_str(), bounds.x, bounds.y, bounds.w, bounds.h,
+                         SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN));
+    if (!window) {
+        throw NoDisplay(std::string("SDL_CreateWindow: ") + SDL_GetError());
+    }
+    if (!PrepareFullScreenOnX11(window.get()) &&
+        SDL_SetWindowFullscreen(window.get(), SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        throw NoDisplay(std::string("SDL_SetWindowFullscreen: ") + SDL_GetError());
+    }
+    return window;
+}
+
+std::int16_t ButtonBit(Uint8 sdlButton) {
+    switch (sdlButton) {
+        case SDL_BUTTON_LEFT: return LeftButton;
+        case SDL_BUTTON_RIGHT: return RightButton;
+        case SDL_BUTTON_MIDDLE: return MiddleButton;
+        default: return 0;
+    }
+}
+
+std::int16_t ShiftBits() {
+    const SDL_Keymod mod = SDL_GetModState();
+    return static_cast<std::int16_t>(((mod & KMOD_SHIFT) != 0 ? 1 : 0) |
+                                     ((mod & KMOD_CTRL) != 0 ? 2 : 0) |
+                                     ((mod & KMOD_ALT) != 0 ? 4 : 0));
+}
+
+}  // namespace
+
+SdlWindow::SdlWindow()
+    : window_(OpenWindow(std::string(DesignedLayout.Caption))),
+      pixelsPerPoint_(PixelsPerPoint(window_.get())),
+      canvas_(MakeSdlCanvas(window_.get())) {
+    SetWindowIcon(window_.get());
+}
+
+void SdlWindow::Show() {
+    const ShowWatchdog watchdog(std::chrono::seconds(10));
+    SDL_ShowWindow(window_.get());
+}
+
+PixelSize SdlWindow::SizeInPixels() const {
+    PixelSize size;
+    SDL_GetWindowSizeInPixels(window_.get(), &size.Width, &size.Height);
+    return size;
+}
+
+float SdlWindow::Dpi() const { return DesktopDpi(window_.get()); }
+
+void SdlWindow::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& events) {
+    SDL_Event event;
+    if (deadlineNs) {
+        // One wake a tick: sleep to the tick's deadline, then take every
+        // event that came meanwhile, so input waits at most one tick. A
+        // signal cuts the sleep short and is taken at once.
+        const timespec deadline{static_cast<time_t>(*deadlineNs / 1'000'000'000),
+                                static_cast<long>(*deadlineNs % 1'000'000'000)};
+        clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr);
+    } else if (SDL_WaitEvent(&event) != 0) {
+        Handle(event, events);
+    }
+    while (SDL_PollEvent(&event) != 0) {
+        Handle(event, events);
+    }
+}
+
+void SdlWindow::ShowFatal(std::string_view message) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Bumblorbs", std::string(message).c_str(),
+                             window_.get());
+}
+
+void SdlWindow::Handle(const SDL_Event& event, WindowEvents& events) {
+    switch (event.type) {
+        case SDL_QUIT: events.CloseRequested(); break;
+        case SDL_WINDOWEVENT: HandleWindowEvent(event.window, events); break;
+        case SDL_MOUSEBUTTONUP: HandleRelease(event.button, events); break;
+        case SDL_SYSWMEVENT: outputFollower_.Handle(*event.syswm.msg); break;
+        default: break;
+    }
+}
+
+void SdlWindow::HandleWindowEvent(const SDL_WindowEvent& event, WindowEvents& events) {
+    switch (event.event) {
+        case SDL_WINDOWEVENT_CLOSE: events.CloseRequested(); break;
+        case SDL_WINDOWEVENT_EXPOSED: events.Exposed(); break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED: events.Reshaped(); break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+        case SDL_WINDOWEVENT_HIDDEN: events.Hidden(); break;
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+        case SDL_WINDOWEVENT_SHOWN: events.Restored(); break;
+        default: break;
+    }
+}
+
+void SdlWindow::HandleRelease(const SDL_MouseButtonEvent& event, WindowEvents& events) const {
+    const std::int16_t button = ButtonBit(event.button);
+    if (button == 0 || event.which == SDL_TOUCH_MOUSEID) {
+        return;
+    }
+    events.Released(button, ShiftBits(), static_cast<float>(event.x) * pixelsPerPoint_,
+                    static_cast<float>(event.y) * pixelsPerPoint_);
+}
+
+}  // namespace bumblorbs

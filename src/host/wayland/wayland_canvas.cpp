@@ -1,0 +1,219 @@
+#include "host/wayland/wayland_canvas.h"
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <string>
+
+#include "host/sdl/host_fault.h"
+#include "host/sdl/pixel_rows.h"
+
+namespace bumblorbs {
+namespace {
+
+// At most this many buffers: one the compositor shows, one it may still
+// read, one to draw in.
+constexpr std::size_t MostBuffers = 3;
+// Past this many rectangles to take over, a buffer takes the whole picture.
+constexpr std::size_t MostMissedRects = 256;
+
+// A descriptor closed when it goes out of scope.
+struct FileDescriptor {
+    int Value;
+    explicit FileDescriptor(int value) : Value(value) {}
+    ~FileDescriptor() {
+        if (Value >= 0) {
+            close(Value);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+};
+
+// Memory mapped for as long as the object lives.
+class Mapping {
+public:
+    Mapping(int fd, std::size_t bytes)
+        : bytes_(bytes), address_(mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0)) {
+        if (address_ == MAP_FAILED) {
+            throw HostFault("cannot map the window's shared memory: " +
+                            std::string(std::strerror(errno)));
+        }
+    }
+    ~Mapping() { munmap(address_, bytes_); }
+    Mapping(const Mapping&) = delete;
+    Mapping& operator=(const Mapping&) = delete;
+
+    void* Address() const { return address_; }
+
+private:
+    std::size_t bytes_;
+    void* address_;
+};
+
+void OnRelease(void* data, wl_buffer* /*buffer*/) { *static_cast<bool*>(data) = false; }
+
+constexpr wl_buffer_listener ReleaseListener{&OnRelease};
+
+// Adds what changed since to what is still to be drawn: a ball keeps the
+// place it stood when first marked.
+void AddDamage(Damage& pending, const Damage& more) {
+    pending.Everything = pending.Everything || more.Everything;
+    for (std::size_t ball = 0; ball < BallCount; ++ball) {
+        if (more.Balls[ball] && !pending.Balls[ball]) {
+            pending.Balls[ball] = true;
+            pending.FormerBoxes[ball] = more.FormerBoxes[ball];
+        }
+    }
+    pending.Labels |= more.Labels;
+}
+
+}  // namespace
+
+struct WaylandCanvas::Buffer {
+    Buffer(wl_shm* shm, PixelSize size)
+        : Bytes(static_cast<std::size_t>(size.Width) * static_cast<std::size_t>(size.Height) * 4),
+          Memory(SharedFile(Bytes), Bytes) {
+        const ShmPoolHandle pool(
+            wl_shm_create_pool(shm, File->Value, static_cast<std::int32_t>(Bytes)));
+        File.reset();
+        if (!pool) {
+            throw HostFault("wl_shm_create_pool");
+        }
+        Handle.reset(wl_shm_pool_create_buffer(pool.get(), 0, size.Width, size.Height,
+                                               size.Width * 4, WL_SHM_FORMAT_XRGB8888));
+        if (!Handle) {
+            throw HostFault("wl_shm_pool_create_buffer");
+        }
+        wl_buffer_add_listener(Handle.get(), &ReleaseListener, &Busy);
+        Target.reset(SDL_CreateRGBSurfaceWithFormatFrom(Memory.Address(), size.Width, size.Height,
+                                                        32, size.Width * 4,
+                                                        SDL_PIXELFORMAT_XRGB8888));
+        if (!Target) {
+            ThrowSdlFault("a surface over the window's buffer");
+        }
+    }
+
+    // A file in memory of `bytes`, kept open until the pool is made.
+    int SharedFile(std::size_t bytes) {
+        File = std::make_unique<FileDescriptor>(memfd_create("bumblorbs", MFD_CLOEXEC));
+        if (File->Value < 0 || ftruncate(File->Value, static_cast<off_t>(bytes)) != 0) {
+            throw HostFault("no shared memory for the window: " +
+                            std::string(std::strerror(errno)));
+        }
+        return File->Value;
+    }
+
+    std::size_t Bytes;
+    std::unique_ptr<FileDescriptor> File;
+    Mapping Memory;
+    BufferHandle Handle;
+    SurfaceHandle Target;
+    bool Busy = false;
+    // Whether it holds no picture worth catching up from, and else what the
+    // frames it missed changed.
+    bool Stale = true;
+    std::vector<SDL_Rect> Missed;
+};
+
+WaylandCanvas::WaylandCanvas(WaylandConnection& connection, wl_shm* shm, wl_surface* surface,
+                             wp_viewport* viewport, const SurfaceGeometry& geometry)
+    : connection_(connection),
+      shm_(shm),
+      surface_(surface),
+      viewport_(viewport),
+      wanted_(geometry) {}
+
+WaylandCanvas::~WaylandCanvas() = default;
+
+WaylandCanvas::Buffer* WaylandCanvas::FreeBuffer() {
+    for (const std::unique_ptr<Buffer>& buffer : buffers_) {
+        if (!buffer->Busy) {
+            return buffer.get();
+        }
+    }
+    if (buffers_.size() < MostBuffers) {
+        buffers_.push_back(std::make_unique<Buffer>(shm_, drawn_.Buffer));
+        return buffers_.back().get();
+    }
+    return nullptr;
+}
+
+void WaylandCanvas::CatchUp(Buffer& buffer) const {
+    if (latest_ == nullptr || latest_ == &buffer) {
+        return;
+    }
+    const SDL_Surface* from = latest_->Target.get();
+    SDL_Surface* to = buffer.Target.get();
+    if (buffer.Stale) {
+        std::memcpy(to->pixels, from->pixels, buffer.Bytes);
+        return;
+    }
+    for (const SDL_Rect& rect : buffer.Missed) {
+        for (int y = rect.y; y < rect.y + rect.h; ++y) {
+            std::memcpy(PixelRow(to, y) + rect.x, PixelRow(from, y) + rect.x,
+                        static_cast<std::size_t>(rect.w) * sizeof(std::uint32_t));
+        }
+    }
+}
+
+void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Damage& damage) {
+    AddDamage(pending_, damage);
+    if (!(wanted_ == drawn_)) {
+        buffers_.clear();
+        latest_ = nullptr;
+        drawn_ = wanted_;
+        geometryUnsent_ = true;
+        pending_.Everything = true;
+    }
+    if (drawn_.Buffer.Width <= 0 || drawn_.Buffer.Height <= 0) {
+        return;
+    }
+    Buffer* buffer = FreeBuffer();
+    if (buffer == nullptr) {
+        return;
+    }
+    if (latest_ == nullptr) {
+        pending_.Everything = true;
+    }
+    CatchUp(*buffer);
+    const std::vector<SDL_Rect> rects = painter.Paint(buffer->Target.get(), scene, pending_);
+    pending_ = Damage{};
+    buffer->Stale = false;
+    buffer->Missed.clear();
+    for (const std::unique_ptr<Buffer>& other : buffers_) {
+        if (other.get() != buffer && !other->Stale) {
+            other->Missed.insert(other->Missed.end(), rects.begin(), rects.end());
+            other->Stale = other->Missed.size() > MostMissedRects;
+        }
+    }
+    latest_ = buffer;
+    if (!rects.empty() || geometryUnsent_) {
+        Commit(*buffer, rects);
+    }
+}
+
+void WaylandCanvas::Commit(Buffer& buffer, const std::vector<SDL_Rect>& rects) {
+    if (geometryUnsent_) {
+        wl_surface_set_buffer_scale(surface_, drawn_.BufferScale);
+        if (viewport_ != nullptr) {
+            if (drawn_.Viewport) {
+                wp_viewport_set_destination(viewport_, drawn_.Logical.Width, drawn_.Logical.Height);
+            } else {
+                wp_viewport_set_destination(viewport_, -1, -1);
+            }
+        }
+        wl_surface_damage_buffer(surface_, 0, 0, drawn_.Buffer.Width, drawn_.Buffer.Height);
+        geometryUnsent_ = false;
+    }
+    wl_surface_attach(surface_, buffer.Handle.get(), 0, 0);
+    for (const SDL_Rect& rect : rects) {
+        wl_surface_damage_buffer(surface_, rect.x, rect.y, rect.w, rect.h);
+    }
+    wl_surface_commit(surface_);
+    buffer.Busy = true;
+    connection_.Flush();
+}
+
+}  // namespace bumblorbs

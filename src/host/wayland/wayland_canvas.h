@@ -1,0 +1,56 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "host/sdl/sdl_handles.h"
+#include "host/wayland/surface_scale.h"
+#include "host/wayland/wayland_connection.h"
+#include "host/window/window_canvas.h"
+
+namespace bumblorbs {
+
+// Paints a Wayland surface in shared-memory buffers at its real pixels and
+// hands the compositor only the rectangles that changed. A buffer the
+// compositor still reads is left alone until it releases it; where none is
+// free a further one is made, up to three, and past that the frame waits
+// for the next tick with its damage kept. A buffer drawn again first takes
+// over, from the latest, the rectangles the frames it missed changed.
+class WaylandCanvas final : public WindowCanvas {
+public:
+    // `geometry` is the size and scale the surface is to have, read on
+    // every frame; `viewport` may be null where the compositor offers none.
+    WaylandCanvas(WaylandConnection& connection, wl_shm* shm, wl_surface* surface,
+                  wp_viewport* viewport, const SurfaceGeometry& geometry);
+    ~WaylandCanvas() override;
+    WaylandCanvas(const WaylandCanvas&) = delete;
+    WaylandCanvas& operator=(const WaylandCanvas&) = delete;
+
+    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override;
+
+private:
+    struct Buffer;
+
+    Buffer* FreeBuffer();
+    void CatchUp(Buffer& buffer) const;
+    void Commit(Buffer& buffer, const std::vector<SDL_Rect>& rects);
+
+    WaylandConnection& connection_;
+    wl_shm* shm_;
+    wl_surface* surface_;
+    wp_viewport* viewport_;
+    const SurfaceGeometry& wanted_;
+    // The geometry the buffers have, and whether the surface has yet to be
+    // told it.
+    SurfaceGeometry drawn_;
+    bool geometryUnsent_ = true;
+    std::vector<std::unique_ptr<Buffer>> buffers_;
+    Buffer* latest_ = nullptr;
+    // What changed since the last frame the compositor got.
+    Damage pending_;
+};
+
+}  // namespace bumblorbs

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <SDL_rect.h>
+#include <X11/Xlib.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "host/paint/scene_painter.h"
+#include "host/x11/shared_image.h"
+#include "scene/scene.h"
+
+namespace bumblorbs {
+
+class BallSprite;
+
+// Each ball's square, blended over the background once, in a slot of
+// memory shared with the server, with as much background beside it as the
+// ball moves in a tick: a ball alone over the background is put straight
+// from its slot, with nothing to compose. Where the server cannot share
+// memory, or refuses the slots' memory, the squares go over the connection.
+class BallSlots {
+public:
+    // `shared`: whether the server shares memory with the client at all.
+    BallSlots(Display* display, Visual* visual, Window window, GC gc, bool shared);
+
+    // Puts the whole window rectangle `area` that a lone ball's move
+    // damaged with one request from the ball's slot, where the slot's rows
+    // can cover it; says whether it did.
+    bool PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::size_t ball,
+                      BallSprite& sprite, std::uint32_t background);
+    // Puts `part` of the ball's square, which stands at `square` in the
+    // window, blended over the background.
+    void PutSquare(std::size_t ball, BallSprite& sprite, std::uint32_t background,
+                   const SDL_Rect& square, const SDL_Rect& part);
+
+private:
+    // What a slot holds: the ball's square blended over the background,
+    // with `ReachX` columns of background on the square's left (`PadLeft`)
+    // or right, and `ReachY` rows above and below it, row after row.
+    struct SlotContent {
+        int Diameter = 0;
+        Colour Fill = 0;
+        Colour Border = 0;
+        std::uint32_t Background = 0;
+        int ReachX = 0;
+        int ReachY = 0;
+        bool PadLeft = false;
+
+        int Width() const { return Diameter + ReachX; }
+        int Height() const { return Diameter + 2 * ReachY; }
+        SDL_Point Square() const { return {PadLeft ? ReachX : 0, ReachY}; }
+        bool SameLook(const SlotContent& other) const;
+        bool operator==(const SlotContent&) const = default;
+    };
+    struct Slot {
+        SlotContent Content;
+        unsigned long LastPut = 0;  // the serial number of the last request reading it
+    };
+
+    // What the ball's slot holds now where it shows the ball's look over
+    // this background, else the bare square.
+    SlotContent SlotFor(std::size_t ball, const BallSprite& sprite, std::uint32_t background) const;
+    // The ball's slot, made to hold `wanted` first if it does not yet; null
+    // where there are no slots.
+    const std::uint32_t* SlotPixels(std::size_t ball, BallSprite& sprite,
+                                    const SlotContent& wanted);
+    // Puts `to.w` x `to.h` pixels of the slot, from `from` in it, at `to`.
+    void PutFromSlot(std::size_t ball, const std::uint32_t* pixels, const SlotContent& content,
+                     SDL_Point from, const SDL_Rect& to);
+
+    Display* display_;
+    Window window_;
+    GC gc_;
+    SharedImage image_;
+    // False where the server cannot share memory, or refused the slots'
+    // memory once: it is not asked again on every tick.
+    bool usable_;
+    int slotDiameter_ = 0;
+    std::array<Slot, BallCount> slots_{};
+};
+
+}  // namespace bumblorbs

@@ -1,0 +1,124 @@
+#include "host/x11/shared_image.h"
+
+#include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
+namespace bumblorbs {
+
+struct SharedImage::Segment {
+    Display* Connection = nullptr;
+    XShmSegmentInfo Info{};
+    // Names the memory in each put; its size is set for each.
+    XImage* Image = nullptr;
+};
+
+namespace {
+
+bool attachFailed = false;
+int NoteAttachFailure(Display* /*display*/, XErrorEvent* /*error*/) {
+    attachFailed = true;
+    return 0;
+}
+
+// An image of the client's own pixels, for XPutImage.
+XImage ClientImage(const std::uint32_t* pixels, int width, int height) {
+    XImage image{};
+    image.width = width;
+    image.height = height;
+    image.format = ZPixmap;
+    // Xlib only reads the pixels of an image it is asked to put.
+    image.data = const_cast<char*>(reinterpret_cast<const char*>(pixels));
+    image.byte_order = LSBFirst;
+    image.bitmap_unit = 32;
+    image.bitmap_bit_order = LSBFirst;
+    image.bitmap_pad = 32;
+    image.depth = 24;
+    image.bytes_per_line = width * 4;
+    image.bits_per_pixel = 32;
+    image.red_mask = 0xFF0000;
+    image.green_mask = 0xFF00;
+    image.blue_mask = 0xFF;
+    XInitImage(&image);
+    return image;
+}
+
+}  // namespace
+
+void SharedImage::Release(Segment* segment) {
+    Display* display = segment->Connection;
+    // The server must have read everything put from the memory.
+    XSync(display, False);
+    if (segment->Image != nullptr) {
+        segment->Image->data = nullptr;
+        XDestroyImage(segment->Image);
+    }
+    XShmDetach(display, &segment->Info);
+    XSync(display, False);
+    shmdt(segment->Info.shmaddr);
+    delete segment;
+}
+
+bool SharedImage::Attach(std::size_t pixels) {
+    Detach();
+    XShmSegmentInfo info{};
+    info.shmid = shmget(IPC_PRIVATE, pixels * sizeof(std::uint32_t), IPC_CREAT | 0600);
+    if (info.shmid < 0) {
+        return false;
+    }
+    info.shmaddr = static_cast<char*>(shmat(info.shmid, nullptr, 0));
+    // shmat's documented failure value.
+    if (info.shmaddr == reinterpret_cast<char*>(-1)) {  // NOLINT(performance-no-int-to-ptr)
+        shmctl(info.shmid, IPC_RMID, nullptr);
+        return false;
+    }
+    info.readOnly = True;
+    // A server on another machine refuses the attach with an error, which
+    // is an answer here, not a fault.
+    attachFailed = false;
+    const XErrorHandler previous = XSetErrorHandler(&NoteAttachFailure);
+    const Bool sent = XShmAttach(display_, &info);
+    XSync(display_, False);
+    XSetErrorHandler(previous);
+    // Marked for removal now, it goes away with the last process using it,
+    // however the toy ends.
+    shmctl(info.shmid, IPC_RMID, nullptr);
+    if (sent == False || attachFailed) {
+        shmdt(info.shmaddr);
+        return false;
+    }
+    OwnedHandle<Segment, &SharedImage::Release> segment(new Segment{display_, info});
+    segment->Image = XShmCreateImage(display_, visual_, 24, ZPixmap, segment->Info.shmaddr,
+                                     &segment->Info, 1, 1);
+    if (segment->Image == nullptr) {
+        return false;
+    }
+    segment_ = std::move(segment);
+    return true;
+}
+
+std::uint32_t* SharedImage::Pixels() const {
+    return reinterpret_cast<std::uint32_t*>(segment_->Info.shmaddr);
+}
+
+void SharedImage::Put(Window window, GC gc, const std::uint32_t* pixels, int width, int height,
+                      SDL_Point from, const SDL_Rect& to, bool notify) const {
+    const auto toWidth = static_cast<unsigned>(to.w);
+    const auto toHeight = static_cast<unsigned>(to.h);
+    if (!segment_) {
+        XImage image = ClientImage(pixels, width, height);
+        XPutImage(display_, window, gc, &image, from.x, from.y, to.x, to.y, toWidth, toHeight);
+        return;
+    }
+    XImage* image = segment_->Image;
+    image->width = width;
+    image->height = height;
+    image->bytes_per_line = width * 4;
+    // Xlib only reads the pixels of an image it is asked to put.
+    image->data = const_cast<char*>(reinterpret_cast<const char*>(pixels));
+    XShmPutImage(display_, window, gc, image, from.x, from.y, to.x, to.y, toWidth, toHeight,
+                 notify ? True : False);
+}
+
+}  // namespace bumblorbs

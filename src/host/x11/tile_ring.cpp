@@ -1,0 +1,86 @@
+#include "host/x11/tile_ring.h"
+
+#include <X11/extensions/XShm.h>
+
+namespace bumblorbs {
+
+TileRing::TileRing(Display* display, Visual* visual, Window window, GC gc)
+    : display_(display), window_(window), gc_(gc), image_(display, visual) {
+    if (XShmQueryExtension(display_) == True && image_.Attach(2 * HalfPixels)) {
+        halves_ = image_.Pixels();
+        completionType_ = XShmGetEventBase(display_) + ShmCompletion;
+    } else {
+        unshared_.resize(2 * HalfPixels);
+        halves_ = unshared_.data();
+    }
+}
+
+std::uint32_t* TileRing::Room(std::size_t pixels) {
+    // Frames follow each other in one half until it is full, so the server's
+    // completion notices are read only when the ring turns to the other.
+    if (used_ + pixels > HalfPixels) {
+        CloseHalf();
+        half_ = 1 - half_;
+        used_ = 0;
+        WaitUntilFree(half_);
+    }
+    std::uint32_t* room = halves_ + static_cast<std::size_t>(half_) * HalfPixels + used_;
+    used_ += pixels;
+    return room;
+}
+
+void TileRing::Send(const Tile& tile) {
+    // Each tile goes when the next one comes, so that the last one of a
+    // half can ask to be told when the server is done with it.
+    if (holding_) {
+        Put(held_, false);
+    }
+    held_ = tile;
+    holding_ = true;
+}
+
+void TileRing::EndFrame() {
+    CloseHalf();
+    // Frames of small tiles may fill a half only after thousands of
+    // notices; they are taken now and then so they never pile up unread.
+    if (asked_ - seen_ >= UnreadNoticesAtMost) {
+        TakeCompletions();
+    }
+}
+
+void TileRing::CloseHalf() {
+    if (holding_) {
+        Put(held_, Shared());
+        holding_ = false;
+        if (Shared()) {
+            freeAfter_[static_cast<std::size_t>(half_)] = ++asked_;
+        }
+    }
+}
+
+void TileRing::TakeCompletions() {
+    XEvent event;
+    while (seen_ < asked_ && XCheckTypedEvent(display_, completionType_, &event) == True) {
+        ++seen_;
+    }
+}
+
+void TileRing::WaitUntilFree(int half) {
+    const std::uint64_t needed = freeAfter_[static_cast<std::size_t>(half)];
+    if (seen_ < needed) {
+        TakeCompletions();
+    }
+    XEvent event;
+    while (seen_ < needed) {
+        XNextEvent(display_, &event);
+        if (event.type == completionType_) {
+            ++seen_;
+        }
+    }
+}
+
+void TileRing::Put(const Tile& tile, bool notify) {
+    image_.Put(window_, gc_, tile.Pixels, tile.Area.w, tile.Area.h, {0, 0}, tile.Area, notify);
+}
+
+}  // namespace bumblorbs

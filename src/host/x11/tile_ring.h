@@ -1,0 +1,65 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "host/paint/tile_composer.h"
+#include "host/x11/shared_image.h"
+
+namespace bumblorbs {
+
+// The memory the tiles are composed in, about 1 MB in two halves: frames
+// follow each other in one half until it is full, and the ring turns to the
+// other, waiting only if the server has not yet read it. Each half's last
+// tile asks for a completion notice, read only when the ring turns, so the
+// notices seldom wake anyone. Where the server cannot share memory the
+// halves are the client's own and the tiles go over the connection.
+class TileRing {
+public:
+    // Pixels in each half.
+    static constexpr std::size_t HalfPixels = std::size_t{128} * 1024;
+
+    TileRing(Display* display, Visual* visual, Window window, GC gc);
+
+    bool Shared() const { return image_.Attached(); }
+    // Room for the next tile; valid until the frame ends.
+    std::uint32_t* Room(std::size_t pixels);
+    void Send(const Tile& tile);
+    // Sends the frame's last tile.
+    void EndFrame();
+
+private:
+    // Completion notices left unread at most, a few kilobytes.
+    static constexpr std::uint64_t UnreadNoticesAtMost = 64;
+
+    void Put(const Tile& tile, bool notify);
+    // Sends the current half's last tile, asking to be told when the
+    // server has read the half.
+    void CloseHalf();
+    // Counts the completion notices that have arrived, without waiting.
+    void TakeCompletions();
+    void WaitUntilFree(int half);
+
+    Display* display_;
+    Window window_;
+    GC gc_;
+    SharedImage image_;
+    std::vector<std::uint32_t> unshared_;
+    std::uint32_t* halves_ = nullptr;
+    int completionType_ = 0;
+    int half_ = 0;
+    std::size_t used_ = 0;
+    // Completion notices asked for and seen so far, and the count each half
+    // must see before it may be written again.
+    std::uint64_t asked_ = 0;
+    std::uint64_t seen_ = 0;
+    std::array<std::uint64_t, 2> freeAfter_{};
+    bool holding_ = false;
+    Tile held_;
+};
+
+}  // namespace bumblorbs

@@ -1,0 +1,181 @@
+#include "host/x11/x11_tile_canvas.h"
+
+#include <X11/Xlib.h>
+
+#include <iostream>
+#include <vector>
+
+#include "host/core/owned_handle.h"
+#include "host/paint/surface_ops.h"
+#include "host/paint/tile_composer.h"
+#include "host/sdl/host_fault.h"
+#include "host/x11/ball_slots.h"
+#include "host/x11/tile_ring.h"
+#include "host/x11/x11_window.h"
+
+namespace bumblorbs {
+namespace {
+
+using Connection = OwnedHandle<Display, XCloseDisplay>;
+
+// A GC and the connection it was made on, where it is freed.
+struct ServerGC {
+    Display* Connection = nullptr;
+    GC Context = nullptr;
+};
+void FreeServerGC(ServerGC* gc) {
+    XFreeGC(gc->Connection, gc->Context);
+    delete gc;
+}
+using GCHandle = OwnedHandle<ServerGC, FreeServerGC>;
+
+// A connection of the canvas's own to the server of `x11`'s window.
+Connection OpenConnection(const X11Window& x11) {
+    // The window must exist at the server before another connection names it.
+    XSync(x11.Connection, False);
+    Connection display(XOpenDisplay(DisplayString(x11.Connection)));
+    if (!display) {
+        throw HostFault("cannot open a second connection to the X server");
+    }
+    return display;
+}
+
+X11Window X11WindowOrFault(SDL_Window* window) {
+    const auto x11 = X11WindowOf(window);
+    if (!x11) {
+        throw HostFault("the window is not an X11 window");
+    }
+    return *x11;
+}
+
+Visual* TrueColourVisual(Display* display, Window window) {
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display, window, &attributes) == 0) {
+        throw HostFault("cannot read the window's attributes (XGetWindowAttributes)");
+    }
+    const Visual* visual = attributes.visual;
+    if (attributes.depth != 24 || visual->red_mask != 0xFF0000 || visual->green_mask != 0xFF00 ||
+        visual->blue_mask != 0xFF) {
+        throw HostFault("the X server's visual is not 24-bit true colour");
+    }
+    return attributes.visual;
+}
+
+GCHandle MakeGC(Display* display, Window window) {
+    GC gc = XCreateGC(display, window, 0, nullptr);
+    if (gc == nullptr) {
+        throw HostFault("cannot make a graphics context for the window (XCreateGC)");
+    }
+    return GCHandle(new ServerGC{display, gc});
+}
+
+}  // namespace
+
+// The frames' painting on the canvas's connection: the tiles, the balls'
+// slots, and the background's fills around the balls' squares.
+class X11TileCanvas::Frames final : public TileSink {
+public:
+    explicit Frames(const X11Window& x11)
+        : display_(OpenConnection(x11)),
+          target_(x11.Id),
+          visual_(TrueColourVisual(display_.get(), target_)),
+          gc_(MakeGC(display_.get(), target_)),
+          ring_(display_.get(), visual_, target_, gc_->Context),
+          slots_(display_.get(), visual_, target_, gc_->Context, ring_.Shared()) {
+        if (!ring_.Shared()) {
+            std::cerr << "Bumblorbs: the X server cannot share memory with the toy (a remote "
+                         "display?); drawing over the connection instead, which is slower\n";
+        }
+    }
+    ~Frames() override {
+        // Every put is done before the window goes, and the memory with it.
+        XSync(display_.get(), False);
+    }
+    Frames(const Frames&) = delete;
+    Frames& operator=(const Frames&) = delete;
+
+    void Finish() { XSync(display_.get(), False); }
+
+private:
+    std::size_t MaxTilePixels() const override { return TileRing::HalfPixels; }
+    std::uint32_t* Room(std::size_t pixels) override { return ring_.Room(pixels); }
+    void Send(const Tile& tile) override { ring_.Send(tile); }
+    bool PaintPlain(const PaintPlan& plan, const SDL_Rect& area, const PlainArea& plain,
+                    BallSprite* sprite, std::uint32_t background) override;
+    void EndFrame() override;
+
+    Connection display_;
+    Window target_;
+    Visual* visual_;
+    GCHandle gc_;
+    TileRing ring_;
+    BallSlots slots_;
+    // The background around the balls' squares, filled at the end of the
+    // frame in one request, and its colour; and the colour the GC has now
+    // (a new GC's is 0).
+    std::vector<XRectangle> fills_;
+    std::uint32_t fillsPixel_ = 0;
+    std::uint32_t gcPixel_ = 0;
+};
+
+bool X11TileCanvas::Frames::PaintPlain(const PaintPlan& plan, const SDL_Rect& area,
+                                       const PlainArea& plain, BallSprite* sprite,
+                                       std::uint32_t background) {
+    // A frame has one background.
+    fillsPixel_ = background;
+    if (plain.Ball && slots_.PutMovedBall(plan, area, *plain.Ball, *sprite, background)) {
+        return true;
+    }
+    SDL_Rect covered{};
+    if (plain.Ball) {
+        SDL_IntersectRect(&plain.Square, &area, &covered);
+        slots_.PutSquare(*plain.Ball, *sprite, background, plain.Square, covered);
+    }
+    const RectsAround around = AroundHole(area, covered);
+    for (std::size_t i = 0; i < around.Count; ++i) {
+        const SDL_Rect& rect = around.Rects[i];
+        fills_.push_back({static_cast<short>(rect.x), static_cast<short>(rect.y),
+                          static_cast<unsigned short>(rect.w),
+                          static_cast<unsigned short>(rect.h)});
+    }
+    return true;
+}
+
+void X11TileCanvas::Frames::EndFrame() {
+    Display* display = display_.get();
+    if (!fills_.empty()) {
+        if (gcPixel_ != fillsPixel_) {
+            XSetForeground(display, gc_->Context, fillsPixel_);
+            gcPixel_ = fillsPixel_;
+        }
+        XFillRectangles(display, target_, gc_->Context, fills_.data(),
+                        static_cast<int>(fills_.size()));
+        fills_.clear();
+    }
+    ring_.EndFrame();
+    XFlush(display);
+}
+
+X11TileCanvas::X11TileCanvas(SDL_Window* window)
+    : X11TileCanvas(X11WindowOrFault(window), [window] {
+          SDL_Point size{0, 0};
+          SDL_GetWindowSizeInPixels(window, &size.x, &size.y);
+          return size;
+      }) {}
+
+X11TileCanvas::X11TileCanvas(const X11Window& target, std::function<SDL_Point()> pixelSize)
+    : pixelSize_(std::move(pixelSize)), frames_(std::make_unique<Frames>(target)) {}
+
+X11TileCanvas::~X11TileCanvas() = default;
+
+void X11TileCanvas::Present(ScenePainter& painter, const Scene& scene, const Damage& damage) {
+    const SDL_Point size = pixelSize_();
+    const PaintPlan plan = painter.Plan(scene, damage, size.x, size.y);
+    if (!plan.Rects.empty()) {
+        ComposeTiles(painter, scene, plan, *frames_);
+    }
+}
+
+void X11TileCanvas::Finish() { frames_->Finish(); }
+
+}  // namespace bumblorbs

@@ -1,0 +1,16 @@
+#include "host/x11/x11_window.h"
+
+#include <SDL_syswm.h>
+
+namespace bumblorbs {
+
+std::optional<X11Window> X11WindowOf(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+        return std::nullopt;
+    }
+    return X11Window{info.info.x11.display, info.info.x11.window};
+}
+
+}  // namespace bumblorbs
