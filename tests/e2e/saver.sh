@@ -15,7 +15,7 @@ start_saver() {
   SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/audio.raw" "$BUMBLORBS" "$@" >"$APP_LOG" 2>&1 &
   APP_PID=$!
 }
-silent() { [ "$(tr -d '\0' <"$WORK/audio.raw" 2>/dev/null | wc -c)" -eq 0 ]; }
+silent() { [ ! -e "$WORK/audio.raw" ] || [ "$(tr -d '\0' <"$WORK/audio.raw" | wc -c)" -eq 0 ]; }
 # shows_labels X Y: the instruction and the count stand where they belong in
 # a window whose corner is at X,Y.
 shows_labels() {
@@ -69,6 +69,19 @@ wait_exit 1
 [ "$EXIT_STATUS" -eq 0 ] && [ ! -s "$APP_LOG" ] || fail "--root: SIGTERM gave status $EXIT_STATUS"
 pass "--root draws on the root window, and SIGTERM ends it with status 0 within a second"
 
+# The display's dpi, and X11 even where a Wayland display is named.
+echo "Xft.dpi: 192" | xrdb -nocpp -merge
+# The last run's picture stays on the root window until this one paints.
+xsetroot -solid '#204080'
+WAYLAND_DISPLAY=wayland-nowhere start_saver --root
+wait_until 5 more_than 0 white_in_label1 || fail "--root at 192 dpi: no instruction text"
+ball="$(least_of 3 "$XINSPECT" widest)"
+[ "$ball" -ge 64 ] && [ "$ball" -le 66 ] || fail "at 192 dpi a ball is $ball px across"
+kill -TERM "$APP_PID"
+wait_exit 1
+[ "$EXIT_STATUS" -eq 0 ] && [ ! -s "$APP_LOG" ] || fail "at 192 dpi: status $EXIT_STATUS"
+pass "at the display's dpi (192: balls of $ball px), on X11 though WAYLAND_DISPLAY is set"
+
 # one_line_status_2 ARGS...: the toy refuses in one line with status 2.
 one_line_status_2() {
   status=0
@@ -83,3 +96,14 @@ one_line_status_2 env XSCREENSAVER_WINDOW=nonsense "$BUMBLORBS"
 one_line_status_2 env -u DISPLAY "$BUMBLORBS" --root
 grep -q 'needs an X display' "$APP_LOG" || fail "no word of the missing X display"
 pass "a missing window, a bad ID or no X display: one line and status 2"
+
+# A display whose visual the canvas cannot draw: refused in one line.
+bumblorbs_stop_xvfb
+Xvfb -displayfd 3 -screen 0 320x240x16 -nolisten tcp -noreset 3>"$WORK/display" >/dev/null 2>&1 &
+XVFB_PID=$!
+wait_until 5 grep -q '[0-9]' "$WORK/display" || fail "the 16-bit Xvfb did not start"
+status=0
+DISPLAY=":$(tr -dc '0-9' <"$WORK/display")" timeout 5 "$BUMBLORBS" --root 2>"$APP_LOG" || status=$?
+[ "$status" -eq 1 ] && [ "$(wc -l <"$APP_LOG")" -eq 1 ] && grep -q 'visual' "$APP_LOG" ||
+  fail "a 16-bit root window: status $status"
+pass "a window of a visual it cannot draw: one line naming the visual, status 1"
