@@ -41,8 +41,8 @@ int RunSaver(std::optional<unsigned long> id) {
         return 2;
     }
     try {
-        const FontSession fonts;
         SaverWindow window(display, id, &DpiOf);
+        const FontSession fonts;
         // No beeper: a screen saver is silent, though ball 0's bounces
         // still count.
         DesktopWindow form1(window, nullptr);

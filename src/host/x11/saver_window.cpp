@@ -94,6 +94,9 @@ void CloseXDisplay(_XDisplay* display) { XCloseDisplay(display); }
 SaverWindow::SaverWindow(const std::string& displayName, std::optional<unsigned long> id,
                          float (*dpiOf)(std::string_view resource))
     : display_(XOpenDisplay(displayName.c_str())) {
+    // First, so that a saver that changes its mind at once still gets
+    // status 0.
+    HearEndingSignals();
     if (!display_) {
         throw SaverDisplayUnreachable("cannot open display " + displayName);
     }
@@ -121,7 +124,6 @@ SaverWindow::SaverWindow(const std::string& displayName, std::optional<unsigned 
     canvas_ = std::make_unique<TileCanvas>(X11Window{display, id_}, [this] {
         return SDL_Point{size_.Width, size_.Height};
     });
-    HearEndingSignals();
 }
 
 SaverWindow::~SaverWindow() {
