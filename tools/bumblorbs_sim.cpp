@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "behaviour/resize_interior.h"
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
 #include "host/core/headless_services.h"
@@ -55,7 +56,7 @@ void Run(const SimArguments& args) {
     for (long tick = 1; tick <= args.Ticks; ++tick) {
         for (const Resize& resize : args.Resizes) {
             if (resize.Tick == tick) {
-                scene.SetInteriorSize(resize.Interior);
+                ResizeInterior(scene, resize.Interior);
             }
         }
         StepBalls(scene, services);

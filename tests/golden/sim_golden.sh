@@ -19,3 +19,15 @@ diff -u "$golden" <(run)
 status=0
 "$sim" --ticks -3 >/dev/null 2>&1 || status=$?
 [ "$status" -eq 2 ] || { echo "bad arguments gave status $status, expected 2" >&2; exit 1; }
+
+# A big screen left for a small one: no ball may stay caught outside the
+# smaller interior, turned on every tick, counting and beeping without end.
+"$sim" --ticks 3000 --interior 28800x16200 --resize 100:9600x7200 | awk -F, '
+  /^tick/ && $2 == 100 { from = $3 }
+  /^tick/ { last = $3; if ($2 > 100) beeps += $4 }
+  END {
+    if (last - from > 20000 || beeps > 300) {
+      printf "after the shrink: %d bounces and %d beeps in 2900 ticks\n", last - from, beeps > "/dev/stderr"
+      exit 1
+    }
+  }'

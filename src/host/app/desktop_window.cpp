@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "behaviour/handle_mouse_up.h"
+#include "behaviour/resize_interior.h"
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
 #include "host/app/display_scale.h"
@@ -168,7 +169,7 @@ void DesktopWindow::UpdateInteriorSize() {
     int width = 0;
     int height = 0;
     SDL_GetWindowSizeInPixels(window_, &width, &height);
-    scene_.SetInteriorSize({mapping_.ToTwips(width), mapping_.ToTwips(height)});
+    ResizeInterior(scene_, {mapping_.ToTwips(width), mapping_.ToTwips(height)});
 }
 
 void DesktopWindow::HandleRelease(const SDL_MouseButtonEvent& event) {
