@@ -7,9 +7,11 @@
 #include "host/app/command_line.h"
 #include "host/app/desktop_program.h"
 #include "host/app/standard_descriptors.h"
+#include "host/app/stop_signals.h"
 
 int main(int argc, char* argv[]) {
     bumblorbs::OpenClosedStandardDescriptors();
+    bumblorbs::HearStopSignals();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const bumblorbs::CommandLine line = bumblorbs::ParseCommandLine(args);
     switch (line.What) {

@@ -19,6 +19,9 @@
 namespace bumblorbs {
 namespace {
 
+// How long an idle wait lasts at most, so that a stop signal is seen.
+constexpr int StopSignalCheckMs = 250;
+
 // The monotonic clock, which the tick's deadline is slept to.
 std::int64_t NowNs() {
     timespec now{};
@@ -87,7 +90,7 @@ void DesktopWindow::WaitForEvents() {
         const timespec deadline{static_cast<time_t>(due / 1'000'000'000),
                                 static_cast<long>(due % 1'000'000'000)};
         clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr);
-    } else if (SDL_WaitEvent(&event) != 0) {
+    } else if (SDL_WaitEventTimeout(&event, StopSignalCheckMs) != 0) {
         Handle(event);
     }
     while (!services_.Unloaded() && SDL_PollEvent(&event) != 0) {

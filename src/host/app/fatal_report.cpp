@@ -1,6 +1,7 @@
 #include "host/app/fatal_report.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 #include <sys/uio.h>
 #include <unistd.h>
 
@@ -8,18 +9,64 @@
 #include <iostream>
 #include <string>
 
+#include "host/app/stop_signals.h"
+
 namespace bumblorbs {
 namespace {
 
 constexpr std::string_view FatalPrefix = "Bumblorbs: fatal error: ";
 
+// Short lines keep the box narrower than the smallest screen the toy meets.
+constexpr std::size_t BoxLineLength = 48;
+
+// Only SDL's own box for X11 is shown: elsewhere SDL runs a helper program
+// that writes its own complaints to stderr, and after a lost display it may
+// turn up on another one. That box also paints with truecolour pixel
+// values, which come out as wrong colours and an invisible OK on a visual
+// of fewer colours.
+bool BoxShowsWellOn(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    return SDL_GetWindowWMInfo(window, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11 &&
+           SDL_BITSPERPIXEL(SDL_GetWindowPixelFormat(window)) >= 24;
+}
+
 }  // namespace
 
+std::string WrapLines(std::string_view text, std::size_t length) {
+    std::string wrapped;
+    std::size_t lineStart = 0;
+    while (!text.empty()) {
+        const std::size_t space = text.find(' ');
+        const std::string_view word = text.substr(0, space);
+        const std::size_t lineLength = wrapped.size() - lineStart;
+        if (lineLength > 0 && lineLength + 1 + word.size() > length) {
+            wrapped += '\n';
+            lineStart = wrapped.size();
+        } else if (lineLength > 0) {
+            wrapped += ' ';
+        }
+        // A word longer than a line is cut where the line ends.
+        for (std::size_t at = 0; at < word.size(); at += length) {
+            if (at > 0) {
+                wrapped += '\n';
+                lineStart = wrapped.size();
+            }
+            wrapped += word.substr(at, length);
+        }
+        text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+    }
+    return wrapped;
+}
+
 void ReportFatal(std::string_view what, SDL_Window* window) {
-    const std::string message = std::string(FatalPrefix) + std::string(what);
-    std::cerr << message << std::endl;
-    if (window != nullptr) {
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Bumblorbs", message.c_str(), window);
+    std::cerr << FatalPrefix << what << std::endl;
+    // The user already knows why; the box must not keep them from ending it.
+    EndAtOnceOnStop();
+    if (window != nullptr && BoxShowsWellOn(window)) {
+        const std::string text = WrapLines(what, BoxLineLength);
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Bumblorbs: fatal error", text.c_str(),
+                                 window);
     }
 }
 
