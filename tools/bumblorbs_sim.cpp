@@ -12,6 +12,7 @@
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
 #include "host/core/headless_services.h"
+#include "host/core/output_check.h"
 #include "scene/scene.h"
 #include "tools/sim_arguments.h"
 
@@ -84,8 +85,8 @@ int main(int argc, char* argv[]) {
     }
     if (parsed->Help) {
         std::fputs(bumblorbs::SimUsage().c_str(), stdout);
-        return 0;
+    } else {
+        bumblorbs::Run(*parsed);
     }
-    bumblorbs::Run(*parsed);
-    return 0;
+    return bumblorbs::StandardOutputWritten("bumblorbs-sim") ? 0 : 1;
 }

@@ -6,6 +6,8 @@
 #   tests/golden/sim_golden.sh build/bumblorbs-sim --update
 set -euo pipefail
 sim="$1"
+errors="$(mktemp)"
+trap 'rm -f "$errors"' EXIT
 golden="$(dirname "$0")/sim_shrink_and_grow.csv"
 run() { "$sim" --clock 43200 --ticks 300 --resize 100:3000x2500.5 --resize 200:9780x10650; }
 
@@ -31,3 +33,15 @@ status=0
       exit 1
     }
   }'
+
+# A record that could not be written is a failure, said in one line.
+for output in /dev/full closed; do
+  status=0
+  if [ "$output" = closed ]; then
+    "$sim" --ticks 10 >&- 2>"$errors" || status=$?
+  else
+    "$sim" --ticks 10 >"$output" 2>"$errors" || status=$?
+  fi
+  [ "$status" -eq 1 ] && [ "$(wc -l <"$errors")" -eq 1 ] && grep -q '^bumblorbs-sim: write error: ' "$errors" ||
+    { echo "the record to $output gave status $status" >&2; cat "$errors" >&2; exit 1; }
+done
