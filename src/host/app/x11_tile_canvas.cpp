@@ -5,7 +5,10 @@
 #include <sys/shm.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
+#include <string>
 
 #include "host/app/window_system.h"
 #include "host/paint/surface_ops.h"
@@ -15,6 +18,8 @@ namespace bumblorbs {
 namespace {
 
 bool attachFailed = false;
+// What the last failed Attach was refused, for the user.
+std::string refusal;
 int NoteAttachFailure(Display* /*display*/, XErrorEvent* /*error*/) {
     attachFailed = true;
     return 0;
@@ -77,13 +82,14 @@ X11TileCanvas::X11TileCanvas(SDL_Window* window) : window_(window) {
     }
     visual_ = attributes.visual;
     gc_ = XCreateGC(display_, target_, 0, nullptr);
+    refusal = "the X server offers no shared memory";
     shared_ = XShmQueryExtension(display_) == True && Attach(tiles_, 2 * HalfPixels);
     if (shared_) {
         area_ = tiles_.Pixels();
         completionType_ = XShmGetEventBase(display_) + ShmCompletion;
     } else {
-        std::cerr << "Bumblorbs: the X server cannot share memory with the toy (a remote "
-                     "display?); drawing over the connection instead, which is slower\n";
+        std::cerr << "Bumblorbs: cannot share memory with the X server (" << refusal
+                  << "); drawing over the connection instead, which is slower\n";
         plain_.resize(2 * HalfPixels);
         area_ = plain_.data();
     }
@@ -93,11 +99,14 @@ bool X11TileCanvas::Attach(SharedArea& area, std::size_t pixels) {
     XShmSegmentInfo& segment = area.Segment;
     segment.shmid = shmget(IPC_PRIVATE, pixels * sizeof(std::uint32_t), IPC_CREAT | 0600);
     if (segment.shmid < 0) {
+        refusal = "the system refused " + std::to_string(pixels * sizeof(std::uint32_t)) +
+                  " bytes of shared memory: " + std::strerror(errno);
         return false;
     }
     segment.shmaddr = static_cast<char*>(shmat(segment.shmid, nullptr, 0));
     // shmat's documented failure value.
     if (segment.shmaddr == reinterpret_cast<char*>(-1)) {  // NOLINT(performance-no-int-to-ptr)
+        refusal = std::string("the system refused to map shared memory: ") + std::strerror(errno);
         shmctl(segment.shmid, IPC_RMID, nullptr);
         return false;
     }
@@ -113,11 +122,13 @@ bool X11TileCanvas::Attach(SharedArea& area, std::size_t pixels) {
     // however the toy ends.
     shmctl(segment.shmid, IPC_RMID, nullptr);
     if (attachFailed) {
+        refusal = "the X server refused to attach the toy's shared memory";
         shmdt(segment.shmaddr);
         return false;
     }
     area.Image = XShmCreateImage(display_, visual_, 24, ZPixmap, segment.shmaddr, &segment, 1, 1);
     if (area.Image == nullptr) {
+        refusal = "Xlib could not make an image of the shared memory";
         XShmDetach(display_, &segment);
         shmdt(segment.shmaddr);
         return false;
