@@ -5,9 +5,10 @@ namespace bumblorbs {
 // Installs the program's handlers for Xlib's errors. Call before SDL opens
 // its display: SDL chains to the handler it finds and puts it back when it
 // closes, so the handlers stay in force to the very end.
-// - when the X server goes away, or the window or what is drawn into it
-//   vanishes as a server shuts down, the program ends at once with a clear
-//   message and status 1, instead of Xlib's own terse report;
+// - when the X server goes away the program ends at once with a clear
+//   message and status 1, instead of Xlib's own terse report; when the
+//   window or what is drawn into it vanishes and the server stays, another
+//   program closed the window, and it ends saying so;
 // - a wake-up message that SDL sends to the window over its second
 //   connection can reach the server after the window is closed; the
 //   BadWindow it then earns is harmless and ignored. Every other error is
