@@ -10,6 +10,7 @@
 
 #include "host/app/desktop_window.h"
 #include "host/app/fatal_report.h"
+#include "host/app/unread_events.h"
 #include "host/app/video_session.h"
 #include "host/app/x11_output.h"
 #include "host/audio/beeper.h"
@@ -58,6 +59,7 @@ int RunBumblorbs() {
     WindowHandle window;
     try {
         video.emplace();
+        DropUnreadEvents();
         window = OpenWindow(DesignedLayout.Caption);
     } catch (const std::exception& fault) {
         std::cerr << "Bumblorbs: cannot open a window: " << fault.what() << '\n';
