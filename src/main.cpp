@@ -7,16 +7,21 @@
 #include "host/app/command_line.h"
 #include "host/app/desktop_program.h"
 #include "host/app/standard_descriptors.h"
+#include "host/app/stop_signals.h"
+#include "host/core/output_check.h"
 
 int main(int argc, char* argv[]) {
     bumblorbs::OpenClosedStandardDescriptors();
+    bumblorbs::HearStopSignals();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const bumblorbs::CommandLine line = bumblorbs::ParseCommandLine(args);
     switch (line.What) {
-        case bumblorbs::CommandLine::Action::Help: std::cout << bumblorbs::UsageText(); return 0;
+        case bumblorbs::CommandLine::Action::Help:
+            std::cout << bumblorbs::UsageText();
+            return bumblorbs::StandardOutputWritten("bumblorbs") ? 0 : 1;
         case bumblorbs::CommandLine::Action::Version:
             std::cout << bumblorbs::VersionText();
-            return 0;
+            return bumblorbs::StandardOutputWritten("bumblorbs") ? 0 : 1;
         case bumblorbs::CommandLine::Action::Refuse:
             std::cerr << "bumblorbs: " << line.Problem << '\n' << bumblorbs::UsageText();
             return 2;
