@@ -9,18 +9,23 @@
 #include "host/app/desktop_program.h"
 #include "host/app/saver_program.h"
 #include "host/app/standard_descriptors.h"
+#include "host/app/stop_signals.h"
+#include "host/core/output_check.h"
 
 int main(int argc, char* argv[]) {
     bumblorbs::OpenClosedStandardDescriptors();
+    bumblorbs::HearStopSignals();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const char* saverWindow = std::getenv("XSCREENSAVER_WINDOW");
     const bumblorbs::CommandLine line =
         bumblorbs::ParseCommandLine(args, saverWindow != nullptr ? saverWindow : "");
     switch (line.What) {
-        case bumblorbs::CommandLine::Action::Help: std::cout << bumblorbs::UsageText(); return 0;
+        case bumblorbs::CommandLine::Action::Help:
+            std::cout << bumblorbs::UsageText();
+            return bumblorbs::StandardOutputWritten("bumblorbs") ? 0 : 1;
         case bumblorbs::CommandLine::Action::Version:
             std::cout << bumblorbs::VersionText();
-            return 0;
+            return bumblorbs::StandardOutputWritten("bumblorbs") ? 0 : 1;
         case bumblorbs::CommandLine::Action::Refuse:
             std::cerr << "bumblorbs: " << line.Problem << '\n'
                       << (line.ShowUsage ? bumblorbs::UsageText() : "");

@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "behaviour/resize_interior.h"
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
 #include "host/core/headless_services.h"
+#include "host/core/output_check.h"
 #include "scene/scene.h"
 #include "tools/sim_arguments.h"
 
@@ -55,7 +57,7 @@ void Run(const SimArguments& args) {
     for (long tick = 1; tick <= args.Ticks; ++tick) {
         for (const Resize& resize : args.Resizes) {
             if (resize.Tick == tick) {
-                scene.SetInteriorSize(resize.Interior);
+                ResizeInterior(scene, resize.Interior);
             }
         }
         StepBalls(scene, services);
@@ -83,8 +85,8 @@ int main(int argc, char* argv[]) {
     }
     if (parsed->Help) {
         std::fputs(bumblorbs::SimUsage().c_str(), stdout);
-        return 0;
+    } else {
+        bumblorbs::Run(*parsed);
     }
-    bumblorbs::Run(*parsed);
-    return 0;
+    return bumblorbs::StandardOutputWritten("bumblorbs-sim") ? 0 : 1;
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# --help and --version answer with status 0, an unknown argument with usage
-# on stderr and status 2, and none of them opens a window. Started with its
+# --help and --version answer with status 0, or 1 where their answer could
+# not be written, an unknown argument with usage on stderr and status 2, and none of them opens a window. Started with its
 # standard streams closed, as some launchers do, the toy still animates and
 # a right release ends it with status 0.
 source "$(dirname "$0")/lib.sh"
@@ -19,8 +19,15 @@ status=0
 "$BUMBLORBS" --speed 3 >"$WORK/out" 2>"$APP_LOG" || status=$?
 [ "$status" -eq 2 ] && [ ! -s "$WORK/out" ] && grep -q "unknown argument '--speed'" "$APP_LOG" &&
   grep -q '^usage: bumblorbs' "$APP_LOG" || fail "an unknown argument: status $status"
+for argument in --help --version; do
+  status=0
+  "$BUMBLORBS" "$argument" >/dev/full 2>"$APP_LOG" || status=$?
+  [ "$status" -eq 1 ] && [ "$(wc -l <"$APP_LOG")" -eq 1 ] &&
+    grep -qx 'bumblorbs: write error: No space left on device' "$APP_LOG" ||
+    fail "$argument to a full disk: status $status"
+done
 no_window || fail "a window was opened"
-pass "--help, --version and an unknown argument, without a window"
+pass "--help, --version and an unknown argument, without a window; output lost is an error"
 
 "$BUMBLORBS" <&- >&- 2>&- &
 APP_PID=$!

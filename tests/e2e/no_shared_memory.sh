@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # On an X server that cannot share memory with the toy (as a remote display
-# cannot), it says so once and draws over the connection instead.
+# cannot), it says so once, naming what was refused, and draws over the
+# connection instead.
 source "$(dirname "$0")/lib.sh"
 
 bumblorbs_start_xvfb 640x480 -extension MIT-SHM
@@ -13,3 +14,22 @@ kill -TERM "$APP_PID"
 wait_exit 3
 [ "$EXIT_STATUS" -eq 0 ] || fail "status $EXIT_STATUS"
 pass "without shared memory it draws over the connection and says so once"
+
+# Where a local limit refuses the memory, the line says what was refused and
+# guesses nothing about the display.
+# Needs the right to make an IPC namespace of its own with a lower limit.
+if unshare --ipc sysctl -qw kernel.shmmax=4096 2>/dev/null; then
+  bumblorbs_stop_xvfb
+  bumblorbs_start_xvfb 640x480
+  unshare --ipc sh -c 'sysctl -qw kernel.shmmax=4096 && exec env SDL_AUDIODRIVER=dummy "$0"' \
+    "$BUMBLORBS" >"$APP_LOG" 2>&1 &
+  APP_PID=$!
+  wait_window >/dev/null
+  wait_until 5 grep -q 'cannot share memory' "$APP_LOG" || fail "the refusal is not said"
+  grep -q 'the system refused [0-9]* bytes of shared memory: Invalid argument' "$APP_LOG" ||
+    fail "the line does not say what was refused"
+  ! grep -q 'remote' "$APP_LOG" || fail "the line guesses at a remote display"
+  kill -TERM "$APP_PID"
+  wait_exit 3
+  pass "a local limit on shared memory is named as such"
+fi

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Ball 0's bounces are heard; without a sound device the toy runs silently.
+# Ball 0's bounces are heard; without a sound device the toy runs silently;
+# a sound server that ends and comes back takes the beep with it.
 source "$(dirname "$0")/lib.sh"
 
 # On so small a screen ball 0 starts below the bottom edge and bounces on
@@ -23,3 +24,45 @@ alive || fail "no sound device ended the program"
 kill -TERM "$APP_PID"
 wait_exit 3 && [ "$EXIT_STATUS" -eq 0 ] || fail "did not end cleanly"
 pass "without a sound device the toy runs silently"
+
+# The sound server ends and starts again: the beep goes and comes back with
+# it, each said in one line. The server plays into a null sink, whose
+# monitor is recorded.
+if command -v pulseaudio >/dev/null && command -v parecord >/dev/null; then
+  export HOME="$WORK" XDG_RUNTIME_DIR="$WORK/runtime" PULSE_SERVER="unix:$WORK/pulse.sock"
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  start_pulse() {
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+      -L "module-null-sink sink_name=beeps" \
+      -L "module-native-protocol-unix auth-anonymous=1 socket=$WORK/pulse.sock" >/dev/null 2>&1 &
+    PULSE_PID=$!
+    wait_until 5 pactl info >/dev/null 2>&1 || fail "PulseAudio did not start"
+  }
+  # loud_samples: how many of a second's samples on the sink are loud.
+  loud_samples() {
+    timeout 1 parecord -d beeps.monitor --raw --format=s16le --rate=8000 --channels=1 \
+      >"$WORK/heard.raw" || true
+    python3 - "$WORK/heard.raw" <<'PY'
+import array, sys
+data = open(sys.argv[1], "rb").read()
+print(sum(1 for x in array.array("h", data[: len(data) // 2 * 2]) if abs(x) > 500))
+PY
+  }
+  start_pulse
+  start_app
+  wait_window >/dev/null
+  wait_until 5 more_than 500 loud_samples || fail "no beep through PulseAudio"
+  kill -9 "$PULSE_PID"
+  wait "$PULSE_PID" 2>/dev/null || true
+  said() { [ "$(grep -c "$1" "$APP_LOG")" -eq 1 ]; }
+  wait_until 3 said 'lost the sound device' || fail "the lost sound device is not said once"
+  start_pulse
+  wait_until 6 said 'the sound device is back' || fail "the sound device is not said to be back"
+  wait_until 3 more_than 500 loud_samples || fail "the beep did not come back with the sound server"
+  kill -TERM "$APP_PID"
+  wait_exit 3 && [ "$EXIT_STATUS" -eq 0 ] || fail "did not end cleanly"
+  kill "$PULSE_PID"
+  wait "$PULSE_PID" 2>/dev/null || true
+  [ "$(wc -l <"$APP_LOG")" -eq 2 ] || fail "more than the two lines on stderr"
+  pass "the beep goes and comes back with the sound server"
+fi

@@ -22,7 +22,7 @@ declare -A may_see=(
   [src/host/x11]="scene host/core host/sdl host/text host/paint host/window host/x11"
   [src/host/wayland]="scene behaviour host/core host/sdl host/text host/paint host/window host/wayland"
   [src/host/app]="scene behaviour host/core host/sdl host/text host/paint host/window host/wayland host/x11 host/audio host/app"
-  [src]="host/app"
+  [src]="host/app host/core"
   [tools]="scene behaviour host/core tools"
 )
 platform_free="src/scene src/behaviour src/host/core tools"

@@ -10,6 +10,7 @@
 #include "host/app/desktop_window.h"
 #include "host/app/fatal_report.h"
 #include "host/app/sdl_window.h"
+#include "host/app/unread_events.h"
 #include "host/app/video_session.h"
 #include "host/audio/beeper.h"
 #include "host/wayland/wayland_window.h"
@@ -38,6 +39,7 @@ void Open(const WindowSystemChoice& choice, OpenWindow& open) {
         open.Window = std::move(window);
     } else {
         open.Session.emplace(choice.Driver);
+        DropUnreadEvents();
         open.Window = std::make_unique<SdlWindow>();
     }
 }

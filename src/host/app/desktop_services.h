@@ -3,6 +3,7 @@
 #include <string>
 
 #include "behaviour/host_services.h"
+#include "host/app/stop_signals.h"
 #include "host/core/random_generator.h"
 
 namespace bumblorbs {
@@ -22,7 +23,9 @@ public:
     void SoundBeep() override;
     void UnloadWindow() override { unloaded_ = true; }
 
-    bool Unloaded() const { return unloaded_; }
+    // SIGTERM and SIGINT close the window as the window system's close
+    // request does.
+    bool Unloaded() const { return unloaded_ || StopRequested(); }
     // Lets the sound device rest once the last beep has played out.
     void QuietSound();
     const std::string& GroupSeparator() const { return separator_; }

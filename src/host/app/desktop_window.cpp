@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "behaviour/handle_mouse_up.h"
+#include "behaviour/resize_interior.h"
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
 #include "host/core/monotonic_clock.h"
@@ -80,8 +81,8 @@ void DesktopWindow::UpdateInteriorSize() {
         drawing_ = std::make_unique<Drawing>(dpi, scene_, services_.GroupSeparator());
     }
     const PixelSize size = window_.SizeInPixels();
-    scene_.SetInteriorSize(
-        {drawing_->Mapping.ToTwips(size.Width), drawing_->Mapping.ToTwips(size.Height)});
+    ResizeInterior(scene_,
+                   {drawing_->Mapping.ToTwips(size.Width), drawing_->Mapping.ToTwips(size.Height)});
 }
 
 void DesktopWindow::CloseRequested() { services_.UnloadWindow(); }

@@ -6,8 +6,10 @@
 
 #include "behaviour/handle_mouse_up.h"
 #include "host/app/display_scale.h"
+#include "host/app/fatal_report.h"
 #include "host/app/sdl_canvas.h"
 #include "host/app/show_watchdog.h"
+#include "host/app/window_system.h"
 #include "host/app/window_icon.h"
 #include "host/sdl/host_fault.h"
 #include "scene/designed_layout.h"
@@ -46,6 +48,9 @@ WindowHandle OpenWindow(const std::string& caption) {
     }
     return window;
 }
+
+// How long an idle wait lasts at most, so that a stop signal is seen.
+constexpr int StopSignalCheckMs = 250;
 
 std::int16_t ButtonBit(Uint8 sdlButton) {
     switch (sdlButton) {
@@ -94,7 +99,7 @@ void SdlWindow::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& event
         const timespec deadline{static_cast<time_t>(*deadlineNs / 1'000'000'000),
                                 static_cast<long>(*deadlineNs % 1'000'000'000)};
         clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr);
-    } else if (SDL_WaitEvent(&event) != 0) {
+    } else if (SDL_WaitEventTimeout(&event, StopSignalCheckMs) != 0) {
         Handle(event, events);
     }
     while (SDL_PollEvent(&event) != 0) {
@@ -102,9 +107,19 @@ void SdlWindow::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& event
     }
 }
 
+// Only SDL's own box for X11 is shown: elsewhere SDL runs a helper program
+// that writes its own complaints to stderr, and after a lost display it may
+// turn up on another one. That box also paints with truecolour pixel
+// values, which come out as wrong colours and an invisible OK on a visual
+// of fewer colours. Its text goes in short lines, to fit a small screen.
 void SdlWindow::ShowFatal(std::string_view message) {
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Bumblorbs", std::string(message).c_str(),
-                             window_.get());
+    constexpr std::size_t BoxLineLength = 48;
+    if (WindowSystemInfo(window_.get(), SDL_SYSWM_X11) &&
+        SDL_BITSPERPIXEL(SDL_GetWindowPixelFormat(window_.get())) >= 24) {
+        const std::string text = WrapLines(message, BoxLineLength);
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Bumblorbs: fatal error", text.c_str(),
+                                 window_.get());
+    }
 }
 
 void SdlWindow::Handle(const SDL_Event& event, WindowEvents& events) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <iostream>
 
 #include "host/core/ding.h"
 
@@ -12,6 +13,10 @@ namespace bumblorbs {
 namespace {
 
 constexpr int SampleRate = 48000;
+
+// How long a lost device is left before it is looked for again: the search
+// starts SDL's audio afresh, which is too slow to do on every beep.
+constexpr Uint64 RetryMs = 3000;
 
 // Sound libraries print pages of their own diagnostics when no device
 // exists; the toy says what matters in one line instead, so their stderr is
@@ -88,23 +93,68 @@ bool Beeper::Open() {
 }
 
 void Beeper::Beep() {
-    if (device_ == 0) {
-        if (!Working() || lost_) {
-            return;
-        }
-        // The ding starts at silence, so a device opened for it makes no
-        // click. One that has gone away since is not asked for again.
-        const QuietStderr quiet;
-        lost_ = !Open();
-        if (lost_) {
-            return;
-        }
+    if (device_ == 0 && !OpenForBeep()) {
+        return;
     }
     restart_.store(true, std::memory_order_release);
 }
 
+bool Beeper::OpenForBeep() {
+    if (!Working()) {
+        return false;
+    }
+    // The ding starts at silence, so a device opened for it makes no click.
+    if (!lost_) {
+        if (!OpenQuietly()) {
+            Lose();
+            return false;
+        }
+        return true;
+    }
+    const Uint64 now = SDL_GetTicks64();
+    if (now < nextTry_) {
+        return false;
+    }
+    nextTry_ = now + RetryMs;
+    // A sound server's connection dies with the server, and only a fresh
+    // start of SDL's audio makes a new one.
+    if (!RestartAudio()) {
+        return false;
+    }
+    lost_ = false;
+    std::cerr << "Bumblorbs: the sound device is back\n";
+    return true;
+}
+
+bool Beeper::OpenQuietly() {
+    const QuietStderr quiet;
+    return Open();
+}
+
+bool Beeper::RestartAudio() {
+    const QuietStderr quiet;
+    if (audio_) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    return audio_ && Open();
+}
+
+void Beeper::Lose() {
+    lost_ = true;
+    nextTry_ = SDL_GetTicks64() + RetryMs;
+    std::cerr << "Bumblorbs: lost the sound device; the beep comes back with it\n";
+}
+
 void Beeper::RestWhenSilent() {
     if (device_ == 0) {
+        return;
+    }
+    if (SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) {
+        // The device went away while open: it plays nothing any more.
+        SDL_CloseAudioDevice(device_);
+        device_ = 0;
+        Lose();
         return;
     }
     SDL_LockAudioDevice(device_);

@@ -12,7 +12,9 @@ namespace bumblorbs {
 // when no device opens, the toy goes on silently and Problem() says why.
 // The device is closed while nothing plays: SDL's audio thread would
 // otherwise wake a hundred times a second to play silence, paused or not. A
-// beep opens it again, which takes a few milliseconds.
+// beep opens it again, which takes a few milliseconds. A device that goes
+// away (a sound server that ends) is looked for again every few seconds
+// while beeps are asked for, and the beep returns with it.
 class Beeper {
 public:
     Beeper();
@@ -32,6 +34,14 @@ public:
 
 private:
     bool Open();
+    // Opens the device for a beep; a lost one is looked for again now and
+    // then, and is said to be back when it opens.
+    bool OpenForBeep();
+    // With the sound libraries' own complaints muted.
+    bool OpenQuietly();
+    bool RestartAudio();
+    // Says once that the device is gone, and waits a while to look again.
+    void Lose();
     static void Fill(void* self, Uint8* stream, int length);
     void Mix(float* out, int count);
 
@@ -39,7 +49,8 @@ private:
     SDL_AudioDeviceID device_ = 0;
     std::string problem_;
     bool audio_ = false;  // SDL's audio subsystem is up
-    bool lost_ = false;   // the device would not open again
+    bool lost_ = false;   // the device went away or would not open again
+    Uint64 nextTry_ = 0;  // when to look for a lost device again, in SDL ticks
     std::atomic<bool> restart_{false};
     // Owned by the audio thread, read under the device's lock.
     std::size_t position_ = 0;

@@ -5,10 +5,10 @@
 #include <unistd.h>
 
 #include <array>
-#include <csignal>
 #include <cstdio>
 
 #include "host/core/monotonic_clock.h"
+#include "host/core/owned_handle.h"
 #include "host/x11/x11_tile_canvas.h"
 #include "host/x11/x11_window.h"
 
@@ -19,18 +19,10 @@ namespace {
 unsigned long watched = 0;
 // While the window is first looked at: whether the server said it does not exist.
 bool missing = false;
-volatile std::sig_atomic_t endRequested = 0;
 
-void RequestEnd(int /*signal*/) { endRequested = 1; }
-
-// Without SA_RESTART, so that a signal cuts the wait for events short.
-void HearEndingSignals() {
-    struct sigaction action {};
-    action.sa_handler = &RequestEnd;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
-}
+// The longest wait with no tick due: a stop signal that another thread
+// took does not cut the wait short, and is seen at the next wake.
+constexpr std::int64_t StopSignalCheckNs = 250'000'000;
 
 void WriteLine(std::string_view first, std::string_view second) {
     std::array<char, 512> line{};
@@ -89,18 +81,18 @@ std::string HexId(unsigned long id) {
 
 }  // namespace
 
-void CloseXDisplay(_XDisplay* display) { XCloseDisplay(display); }
+struct SaverWindow::Connection {
+    OwnedHandle<Display, XCloseDisplay> Server;
+};
 
 SaverWindow::SaverWindow(const std::string& displayName, std::optional<unsigned long> id,
                          float (*dpiOf)(std::string_view resource))
-    : display_(XOpenDisplay(displayName.c_str())) {
-    // First, so that a saver that changes its mind at once still gets
-    // status 0.
-    HearEndingSignals();
-    if (!display_) {
+    : connection_(
+          new Connection{OwnedHandle<Display, XCloseDisplay>(XOpenDisplay(displayName.c_str()))}) {
+    if (!connection_->Server) {
         throw SaverDisplayUnreachable("cannot open display " + displayName);
     }
-    Display* display = display_.get();
+    Display* display = connection_->Server.get();
     XSetErrorHandler(&OnError);
     XSetIOErrorHandler(&OnLostDisplay);
     id_ = id.value_or(DefaultRootWindow(display));
@@ -132,26 +124,23 @@ SaverWindow::~SaverWindow() {
 }
 
 void SaverWindow::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& events) {
-    Display* display = display_.get();
+    Display* display = connection_->Server.get();
     XFlush(display);
-    if (XPending(display) == 0 && endRequested == 0) {
-        const std::int64_t left = deadlineNs ? *deadlineNs - MonotonicNs() : -1;
-        if (!deadlineNs || left > 0) {
-            pollfd connection{ConnectionNumber(display), POLLIN, 0};
+    if (XPending(display) == 0) {
+        const std::int64_t left = deadlineNs ? *deadlineNs - MonotonicNs() : StopSignalCheckNs;
+        if (left > 0) {
+            pollfd server{ConnectionNumber(display), POLLIN, 0};
             const timespec timeout{static_cast<time_t>(left / 1'000'000'000),
                                    static_cast<long>(left % 1'000'000'000)};
             // A signal ends the wait early.
-            ppoll(&connection, 1, deadlineNs ? &timeout : nullptr, nullptr);
+            ppoll(&server, 1, &timeout, nullptr);
         }
     }
     TakeEvents(events);
-    if (endRequested != 0) {
-        events.CloseRequested();
-    }
 }
 
 void SaverWindow::TakeEvents(WindowEvents& events) {
-    Display* display = display_.get();
+    Display* display = connection_->Server.get();
     while (XPending(display) > 0) {
         XEvent event;
         XNextEvent(display, &event);

@@ -6,14 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "host/core/owned_handle.h"
 #include "host/window/host_window.h"
 
-struct _XDisplay;
-
 namespace bumblorbs {
-
-void CloseXDisplay(_XDisplay* display);
 
 // The display cannot be opened. The message is one line for the user.
 class SaverDisplayUnreachable : public std::runtime_error {
@@ -32,8 +27,8 @@ public:
 // by its ID. It is watched on a connection of its own for its size, its
 // exposures and its end, and never for input: the saver's daemon owns the
 // input, and on the root window only one client, the window manager, may
-// take the buttons. It has no close of its own: its going away, SIGTERM (how
-// XScreenSaver ends its hacks) and SIGINT are its close.
+// take the buttons. It has no close of its own: its going away is its close,
+// as are the stop signals (SIGTERM is how XScreenSaver ends its hacks).
 //
 // The window's going away may be learnt first from an error on any of the
 // toy's connections that names it; that ends the process at once with
@@ -62,7 +57,9 @@ public:
 private:
     void TakeEvents(WindowEvents& events);
 
-    OwnedHandle<_XDisplay, CloseXDisplay> display_;
+    // The connection the window is watched on.
+    struct Connection;
+    std::unique_ptr<Connection> connection_;
     unsigned long id_ = 0;
     PixelSize size_;
     float dpi_ = 0;

@@ -5,6 +5,10 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
+#include <cerrno>
+#include <cstring>
+#include <string>
+
 namespace bumblorbs {
 
 struct SharedImage::Segment {
@@ -60,16 +64,27 @@ void SharedImage::Release(Segment* segment) {
     delete segment;
 }
 
+bool SharedImage::Offered() {
+    if (XShmQueryExtension(display_) == True) {
+        return true;
+    }
+    refusal_ = "the X server offers no shared memory";
+    return false;
+}
+
 bool SharedImage::Attach(std::size_t pixels) {
     Detach();
     XShmSegmentInfo info{};
     info.shmid = shmget(IPC_PRIVATE, pixels * sizeof(std::uint32_t), IPC_CREAT | 0600);
     if (info.shmid < 0) {
+        refusal_ = "the system refused " + std::to_string(pixels * sizeof(std::uint32_t)) +
+                   " bytes of shared memory: " + std::strerror(errno);
         return false;
     }
     info.shmaddr = static_cast<char*>(shmat(info.shmid, nullptr, 0));
     // shmat's documented failure value.
     if (info.shmaddr == reinterpret_cast<char*>(-1)) {  // NOLINT(performance-no-int-to-ptr)
+        refusal_ = std::string("the system refused to map shared memory: ") + std::strerror(errno);
         shmctl(info.shmid, IPC_RMID, nullptr);
         return false;
     }
@@ -85,6 +100,7 @@ bool SharedImage::Attach(std::size_t pixels) {
     // however the toy ends.
     shmctl(info.shmid, IPC_RMID, nullptr);
     if (sent == False || attachFailed) {
+        refusal_ = "the X server refused to attach the toy's shared memory";
         shmdt(info.shmaddr);
         return false;
     }
@@ -92,6 +108,7 @@ bool SharedImage::Attach(std::size_t pixels) {
     segment->Image = XShmCreateImage(display_, visual_, 24, ZPixmap, segment->Info.shmaddr,
                                      &segment->Info, 1, 1);
     if (segment->Image == nullptr) {
+        refusal_ = "Xlib could not make an image of the shared memory";
         return false;
     }
     segment_ = std::move(segment);

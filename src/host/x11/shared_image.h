@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "host/core/owned_handle.h"
 
@@ -18,11 +19,16 @@ class SharedImage {
 public:
     SharedImage(Display* display, Visual* visual) : display_(display), visual_(visual) {}
 
+    // Says where the server offers no shared memory at all.
+    bool Offered();
+
     // Attaches memory for `pixels` pixels, in place of any attached before;
     // says false where the server refuses it.
     bool Attach(std::size_t pixels);
     void Detach() { segment_.reset(); }
     bool Attached() const { return segment_ != nullptr; }
+    // What the last failed Attach was refused, for the user.
+    const std::string& Refusal() const { return refusal_; }
     // The attached memory.
     std::uint32_t* Pixels() const;
 
@@ -39,6 +45,7 @@ private:
 
     Display* display_;
     Visual* visual_;
+    std::string refusal_;
     OwnedHandle<Segment, &SharedImage::Release> segment_;
 };
 

@@ -6,7 +6,7 @@ namespace bumblorbs {
 
 TileRing::TileRing(Display* display, Visual* visual, Window window, GC gc)
     : display_(display), window_(window), gc_(gc), image_(display, visual) {
-    if (XShmQueryExtension(display_) == True && image_.Attach(2 * HalfPixels)) {
+    if (image_.Offered() && image_.Attach(2 * HalfPixels)) {
         halves_ = image_.Pixels();
         completionType_ = XShmGetEventBase(display_) + ShmCompletion;
     } else {

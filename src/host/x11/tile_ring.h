@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "host/paint/tile_composer.h"
@@ -26,6 +27,8 @@ public:
     TileRing(Display* display, Visual* visual, Window window, GC gc);
 
     bool Shared() const { return image_.Attached(); }
+    // Why the memory is not shared, where it is not.
+    const std::string& Refusal() const { return image_.Refusal(); }
     // Room for the next tile; valid until the frame ends.
     std::uint32_t* Room(std::size_t pixels);
     void Send(const Tile& tile);

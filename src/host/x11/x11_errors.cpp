@@ -3,6 +3,10 @@
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 
+#include <chrono>
+#include <mutex>
+#include <thread>
+
 namespace bumblorbs {
 namespace {
 
@@ -19,12 +23,20 @@ int OnProtocolError(Display* display, XErrorEvent* error) {
     if (error->error_code == BadWindow && error->request_code == X_SendEvent) {
         return 0;
     }
-    // The toy's one window, or what is drawn into it, vanished under it:
-    // nothing else destroys it while the toy runs, so the server is going
-    // away (a compositor's XWayland destroys every window as it shuts down,
-    // before it closes the connections).
+    // The toy's one window, or what is drawn into it, vanished under it.
+    // Either the server is going away (a compositor's XWayland destroys
+    // every window as it shuts down, and closes the connections a moment
+    // later, which ends the program as a lost connection), or another
+    // program destroyed the window.
     if (error->error_code == BadWindow || error->error_code == BadDrawable) {
-        OnLostDisplay(display);
+        static std::once_flag closing;
+        std::call_once(closing, [] {
+            std::thread([] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(500));
+                onLostDisplay("the window was closed by another program");
+            }).detach();
+        });
+        return 0;
     }
     return xlibHandler != nullptr ? xlibHandler(display, error) : 0;
 }

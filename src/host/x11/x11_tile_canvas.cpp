@@ -83,8 +83,8 @@ public:
           ring_(display_.get(), visual_, target_, gc_->Context),
           slots_(display_.get(), visual_, target_, gc_->Context, ring_.Shared()) {
         if (!ring_.Shared()) {
-            std::cerr << "Bumblorbs: the X server cannot share memory with the toy (a remote "
-                         "display?); drawing over the connection instead, which is slower\n";
+            std::cerr << "Bumblorbs: cannot share memory with the X server (" << ring_.Refusal()
+                      << "); drawing over the connection instead, which is slower\n";
         }
     }
     ~Frames() override {
