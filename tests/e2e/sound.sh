@@ -3,8 +3,7 @@
 # a sound server that ends and comes back takes the beep with it.
 source "$(dirname "$0")/lib.sh"
 
-# On so small a screen ball 0 starts below the bottom edge and bounces on
-# every tick.
+# On so small a screen ball 0 bounces within moments, and often.
 bumblorbs_start_xvfb 200x150
 start_app SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/audio.raw"
 wait_window >/dev/null
