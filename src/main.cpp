@@ -8,7 +8,6 @@
 #include "host/app/desktop_program.h"
 #include "host/app/standard_descriptors.h"
 #include "host/app/stop_signals.h"
-#include "host/core/output_check.h"
 
 int main(int argc, char* argv[]) {
     bumblorbs::OpenClosedStandardDescriptors();
@@ -17,11 +16,9 @@ int main(int argc, char* argv[]) {
     const bumblorbs::CommandLine line = bumblorbs::ParseCommandLine(args);
     switch (line.What) {
         case bumblorbs::CommandLine::Action::Help:
-            std::cout << bumblorbs::UsageText();
-            return bumblorbs::StandardOutputWritten("bumblorbs") ? 0 : 1;
+            return bumblorbs::PrintAnswer(bumblorbs::UsageText());
         case bumblorbs::CommandLine::Action::Version:
-            std::cout << bumblorbs::VersionText();
-            return bumblorbs::StandardOutputWritten("bumblorbs") ? 0 : 1;
+            return bumblorbs::PrintAnswer(bumblorbs::VersionText());
         case bumblorbs::CommandLine::Action::Refuse:
             std::cerr << "bumblorbs: " << line.Problem << '\n' << bumblorbs::UsageText();
             return 2;
