@@ -10,7 +10,6 @@
 #include "host/app/saver_program.h"
 #include "host/app/standard_descriptors.h"
 #include "host/app/stop_signals.h"
-#include "host/core/output_check.h"
 
 int main(int argc, char* argv[]) {
     bumblorbs::OpenClosedStandardDescriptors();
@@ -21,11 +20,9 @@ int main(int argc, char* argv[]) {
         bumblorbs::ParseCommandLine(args, saverWindow != nullptr ? saverWindow : "");
     switch (line.What) {
         case bumblorbs::CommandLine::Action::Help:
-            std::cout << bumblorbs::UsageText();
-            return bumblorbs::StandardOutputWritten("bumblorbs") ? 0 : 1;
+            return bumblorbs::PrintAnswer(bumblorbs::UsageText());
         case bumblorbs::CommandLine::Action::Version:
-            std::cout << bumblorbs::VersionText();
-            return bumblorbs::StandardOutputWritten("bumblorbs") ? 0 : 1;
+            return bumblorbs::PrintAnswer(bumblorbs::VersionText());
         case bumblorbs::CommandLine::Action::Refuse:
             std::cerr << "bumblorbs: " << line.Problem << '\n'
                       << (line.ShowUsage ? bumblorbs::UsageText() : "");

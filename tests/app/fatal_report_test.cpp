@@ -13,7 +13,8 @@ namespace {
 TEST(FatalReportTest, BoxTextIsBrokenIntoShortLinesLosingNothing) {
     EXPECT_EQ(WrapLines("short", 10), "short");
     EXPECT_EQ(WrapLines("one two three four", 9), "one two\nthree\nfour");
-    EXPECT_EQ(WrapLines("see /a/very/long/path/name now", 8), "see\n/a/very/\nlong/pat\nh/name\nnow");
+    EXPECT_EQ(WrapLines("see /a/very/long/path/name now", 8),
+              "see\n/a/very/\nlong/pat\nh/name\nnow");
 
     const std::string message =
         "SDL_CreateWindowFrom: the window system refused the window because its "

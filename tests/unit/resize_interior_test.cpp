@@ -39,8 +39,8 @@ protected:
 
 TEST_F(ResizeInteriorTest, BallsBeyondAShrunkEdgeAreMovedJustInside) {
     Place(1, 8000.25F, 9000.5F, 7, -6);  // beyond both new edges
-    Place(2, 8000, 100, 5, 5);            // beyond the right edge only
-    Place(3, 4000, 100, 5, 5);            // inside
+    Place(2, 8000, 100, 5, 5);           // beyond the right edge only
+    Place(3, 4000, 100, 5, 5);           // inside
     scene.SetBounceCount(41);
     scene.TakeDamage();
     ResizeInterior(scene, {6000.5F, 4000.25F});
@@ -65,7 +65,7 @@ TEST_F(ResizeInteriorTest, BallsBeyondAShrunkEdgeAreMovedJustInside) {
 
 TEST_F(ResizeInteriorTest, AnAxisThatDidNotShrinkIsNotTouched) {
     scene.SetInteriorSize({6000, 4000});
-    Place(1, 7000, 5000, 5, 5);  // beyond both edges
+    Place(1, 7000, 5000, 5, 5);           // beyond both edges
     ResizeInterior(scene, {6000, 3000});  // only the height shrinks
     EXPECT_EQ(scene.Shape1(1).Left, 7000);
     EXPECT_EQ(scene.Shape1(1).Top, 3000 - BoxHeight);

@@ -1,6 +1,9 @@
 #include "host/app/command_line.h"
 
 #include <charconv>
+#include <iostream>
+
+#include "host/core/output_check.h"
 
 namespace bumblorbs {
 namespace {
@@ -93,5 +96,10 @@ std::string UsageText() {
 }
 
 std::string VersionText() { return "Bumblorbs " BUMBLORBS_VERSION "\n"; }
+
+int PrintAnswer(std::string_view text) {
+    std::cout << text;
+    return StandardOutputWritten("bumblorbs") ? 0 : 1;
+}
 
 }  // namespace bumblorbs

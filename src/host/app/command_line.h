@@ -36,4 +36,8 @@ std::optional<unsigned long> ParseWindowId(std::string_view text);
 std::string UsageText();
 std::string VersionText();
 
+// Writes an answer to standard output: the status to end with, 0 where it
+// arrived, else 1 after one line on stderr.
+int PrintAnswer(std::string_view text);
+
 }  // namespace bumblorbs

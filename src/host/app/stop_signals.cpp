@@ -42,15 +42,17 @@ void AwaitStuckStop() {
     timespec left = GraceTime;
     while (nanosleep(&left, &left) != 0) {
     }
-    ExitAtOnce("stopped by a signal while the display did not answer");
+    ExitAtOnce(
+        "stopped by a signal, and could not finish within 1.5 s: the display or the sound "
+        "server does not answer");
 }
 
 void Hear(int signal) {
-    struct sigaction previous{};
+    struct sigaction previous {};
     if (sigaction(signal, nullptr, &previous) != 0 || previous.sa_handler == SIG_IGN) {
         return;
     }
-    struct sigaction action{};
+    struct sigaction action {};
     action.sa_handler = &OnStopSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

@@ -5,7 +5,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <future>
 #include <iostream>
+#include <thread>
 
 #include "host/core/ding.h"
 
@@ -17,6 +20,9 @@ constexpr int SampleRate = 48000;
 // How long a lost device is left before it is looked for again: the search
 // starts SDL's audio afresh, which is too slow to do on every beep.
 constexpr Uint64 RetryMs = 3000;
+
+// How long the program waits at its end for the device to close.
+constexpr std::chrono::milliseconds CloseLimit{500};
 
 // Sound libraries print pages of their own diagnostics when no device
 // exists; the toy says what matters in one line instead, so their stderr is
@@ -67,7 +73,22 @@ Beeper::Beeper() : ding_(SynthesiseDing(SampleRate)) {
 
 Beeper::~Beeper() {
     if (device_ != 0) {
-        SDL_CloseAudioDevice(device_);
+        // Paused, the device calls this object no more, so it can be left
+        // to the process's end where closing it does not finish: a sound
+        // server that stalls keeps SDL's close waiting on its audio thread
+        // for ever. Quitting SDL's audio would wait on that thread too.
+        SDL_PauseAudioDevice(device_, 1);
+        std::promise<void> closed;
+        std::future<void> done = closed.get_future();
+        std::thread closer([device = device_, closed = std::move(closed)]() mutable {
+            SDL_CloseAudioDevice(device);
+            closed.set_value();
+        });
+        if (done.wait_for(CloseLimit) != std::future_status::ready) {
+            closer.detach();
+            return;
+        }
+        closer.join();
     }
     if (audio_) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
