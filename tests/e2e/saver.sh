@@ -69,6 +69,14 @@ wait_exit 1
 [ "$EXIT_STATUS" -eq 0 ] && [ ! -s "$APP_LOG" ] || fail "--root: SIGTERM gave status $EXIT_STATUS"
 pass "--root draws on the root window, and SIGTERM ends it with status 0 within a second"
 
+# A saver that changes its mind at once, before the first frame.
+start_saver --root
+sleep 0.1
+kill -TERM "$APP_PID"
+wait_exit 1
+[ "$EXIT_STATUS" -eq 0 ] && [ ! -s "$APP_LOG" ] || fail "SIGTERM at start gave status $EXIT_STATUS"
+pass "SIGTERM at start ends it with status 0 too"
+
 # The display's dpi, and X11 even where a Wayland display is named.
 echo "Xft.dpi: 192" | xrdb -nocpp -merge
 # The last run's picture stays on the root window until this one paints.
