@@ -48,6 +48,11 @@ VideoSession::VideoSession() {
     // The window is full screen: it needs no decorations, so no plugin
     // library is loaded to draw them.
     SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
+    // SDL takes a DirectColor visual where the X server offers one, whose
+    // colours pass through a colormap that only a window manager installs;
+    // a TrueColor one shows the pixels as they are, and takes the fast
+    // tiles. SDL reads this from the environment only.
+    setenv("SDL_VIDEO_X11_NODIRECTCOLOR", "1", 0);
     HandleX11Errors(&ExitAtOnce);
     std::string unreachable;
     bool started = false;

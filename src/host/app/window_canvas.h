@@ -17,7 +17,9 @@ public:
 };
 
 // On X11, small tiles sent through shared memory on a connection of the
-// canvas's own (X11TileCanvas); on Wayland, shared-memory buffers at the
+// canvas's own (X11TileCanvas), where the window's visual is 24-bit
+// TrueColor; on any other visual, SDL's window surface, converted to the
+// visual's pixels, which is slower; on Wayland, shared-memory buffers at the
 // output's real pixels (WaylandShmCanvas): SDL's own window surface there is
 // kept at the window's size in points, scaled up by GL, which blurs a scaled
 // output and, without a GPU, costs a core. Under any other video driver, a
