@@ -36,10 +36,14 @@ std::int16_t ButtonBit(Uint8 sdlButton) {
 
 std::int16_t ShiftBits() {
     const SDL_Keymod mod = SDL_GetModState();
-    return static_cast<std::int16_t>(((mod & KMOD_SHIFT) != 0 ? 1 : 0) |
-                                     ((mod & KMOD_CTRL) != 0 ? 2 : 0) |
-                                     ((mod & KMOD_ALT) != 0 ? 4 : 0));
+    return static_cast<std::int16_t>(((mod & KMOD_SHIFT) != 0 ? ShiftKey : 0) |
+                                     ((mod & KMOD_CTRL) != 0 ? CtrlKey : 0) |
+                                     ((mod & KMOD_ALT) != 0 ? AltKey : 0));
 }
+
+// How long the window system may take to show the window before the
+// program gives up on a display that hangs.
+constexpr std::chrono::seconds ShowTimeLimit{10};
 
 }  // namespace
 
@@ -63,7 +67,7 @@ DesktopWindow::DesktopWindow(SDL_Window* window, Beeper* beeper)
 void DesktopWindow::Run() {
     StartScene(scene_, services_);
     {
-        const ShowWatchdog watchdog(std::chrono::seconds(10));
+        const ShowWatchdog watchdog(ShowTimeLimit);
         SDL_ShowWindow(window_);
     }
     while (!services_.Unloaded()) {

@@ -12,6 +12,9 @@ namespace bumblorbs {
 namespace {
 
 constexpr int SampleRate = 48000;
+// Samples SDL asks for at a time: about 11 ms, so a beep starts soon after
+// its bounce.
+constexpr Uint16 BufferSamples = 512;
 
 // Sound libraries print pages of their own diagnostics when no device
 // exists; the toy says what matters in one line instead, so their stderr is
@@ -74,7 +77,7 @@ bool Beeper::Open() {
     wanted.freq = SampleRate;
     wanted.format = AUDIO_F32SYS;
     wanted.channels = 1;
-    wanted.samples = 512;
+    wanted.samples = BufferSamples;
     wanted.callback = &Beeper::Fill;
     wanted.userdata = this;
     SDL_AudioSpec obtained{};
