@@ -2,6 +2,7 @@
 
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/app/wayland_shm_canvas.h"
@@ -129,6 +130,29 @@ private:
     X11TileCanvas tiles_;
 };
 
+// For an X11 visual the tiles cannot take: SDL's window surface where SDL
+// offers one for it, else its renderer; says which in one line.
+std::unique_ptr<WindowCanvas> SlowerCanvas(SDL_Window* window, const std::string& visual) {
+    std::unique_ptr<WindowCanvas> canvas;
+    std::string_view path = "window surface";
+    if (WindowSurfaceCanvas::Offered(window)) {
+        canvas = std::make_unique<WindowSurfaceCanvas>(window);
+    } else {
+        try {
+            canvas = std::make_unique<TextureCanvas>(window);
+        } catch (const HostFault& fault) {
+            throw HostFault("this display's visual is " + visual +
+                            ", on which SDL can draw neither through its window surface nor "
+                            "through a renderer (" +
+                            fault.what() + ")");
+        }
+        path = "renderer";
+    }
+    std::cerr << "Bumblorbs: this display's visual is " << visual
+              << ", not 24-bit TrueColor; drawing through SDL's " << path << ", which is slower\n";
+    return canvas;
+}
+
 }  // namespace
 
 std::unique_ptr<WindowCanvas> MakeWindowCanvas(SDL_Window* window) {
@@ -137,14 +161,7 @@ std::unique_ptr<WindowCanvas> MakeWindowCanvas(SDL_Window* window) {
         if (visual.empty()) {
             return std::make_unique<X11Canvas>(window);
         }
-        const bool surface = WindowSurfaceCanvas::Offered(window);
-        std::cerr << "Bumblorbs: this display's visual is " << visual
-                  << ", not 24-bit TrueColor; drawing through SDL's "
-                  << (surface ? "window surface" : "renderer") << ", which is slower\n";
-        if (surface) {
-            return std::make_unique<WindowSurfaceCanvas>(window);
-        }
-        return std::make_unique<TextureCanvas>(window);
+        return SlowerCanvas(window, visual);
     }
     if (WindowSystemInfo(window, SDL_SYSWM_WAYLAND)) {
         return std::make_unique<WaylandShmCanvas>(window);
