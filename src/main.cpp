@@ -7,6 +7,7 @@
 #include "host/app/command_line.h"
 #include "host/app/desktop_program.h"
 #include "host/app/standard_descriptors.h"
+#include "host/core/say.h"
 
 int main(int argc, char* argv[]) {
     bumblorbs::OpenClosedStandardDescriptors();
@@ -18,7 +19,8 @@ int main(int argc, char* argv[]) {
             std::cout << bumblorbs::VersionText();
             return 0;
         case bumblorbs::CommandLine::Action::Refuse:
-            std::cerr << "bumblorbs: " << line.Problem << '\n' << bumblorbs::UsageText();
+            bumblorbs::Say(line.Problem);
+            std::cerr << bumblorbs::UsageText();
             return 2;
         case bumblorbs::CommandLine::Action::Run: break;
     }

@@ -21,7 +21,7 @@ declare -A may_see=(
   [src/host/x11]="scene host/core host/sdl host/text host/paint host/x11"
   [src/host/wayland]="scene host/core host/sdl host/text host/paint host/wayland"
   [src/host/app]="scene behaviour host/core host/sdl host/text host/paint host/audio host/x11 host/wayland host/app"
-  [src]="host/app"
+  [src]="host/core host/app"
   [tools]="scene behaviour host/core tools"
 )
 platform_free="src/scene src/behaviour src/host/core tools"

@@ -3,7 +3,6 @@
 #include <SDL.h>
 
 #include <exception>
-#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +11,7 @@
 #include "host/app/fatal_report.h"
 #include "host/app/video_session.h"
 #include "host/audio/beeper.h"
+#include "host/core/say.h"
 #include "host/sdl/host_fault.h"
 #include "host/sdl/sdl_handles.h"
 #include "host/x11/x11_output.h"
@@ -61,13 +61,13 @@ int RunBumblorbs() {
         video.emplace();
         window = OpenWindow(DesignedLayout.Caption);
     } catch (const std::exception& fault) {
-        std::cerr << "Bumblorbs: cannot open a window: " << fault.what() << '\n';
+        Say(std::string("cannot open a window: ") + fault.what());
         return 1;
     }
 
     Beeper beeper;
     if (!beeper.Working()) {
-        std::cerr << "Bumblorbs: no sound (" << beeper.Problem() << "); carrying on silently\n";
+        Say("no sound (" + beeper.Problem() + "); carrying on silently");
     }
     try {
         DesktopWindow form1(window.get(), beeper.Working() ? &beeper : nullptr);

@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <ctime>
-#include <iostream>
 #include <vector>
 
 #include "behaviour/handle_mouse_up.h"
@@ -12,6 +11,7 @@
 #include "host/app/show_watchdog.h"
 #include "host/app/wayland_shm_canvas.h"
 #include "host/app/window_icon.h"
+#include "host/core/say.h"
 #include "host/sdl/host_fault.h"
 #include "scene/designed_layout.h"
 
@@ -58,8 +58,8 @@ DesktopWindow::DesktopWindow(SDL_Window* window, Beeper* beeper)
       canvas_(MakeWindowCanvas(window_)) {
     UpdateInteriorSize();
     if (!labels_.AllTextCovered()) {
-        std::cerr << "Bumblorbs: no installed font can draw all of the window's text; "
-                     "install the Debian package fonts-ipafont-gothic\n";
+        Say("no installed font can draw all of the window's text; install the Debian package "
+            "fonts-ipafont-gothic");
     }
     SetWindowIcon(window_);
 }

@@ -5,28 +5,31 @@
 #include <unistd.h>
 
 #include <array>
-#include <iostream>
 #include <string>
+
+#include "host/core/say.h"
 
 namespace bumblorbs {
 namespace {
 
-constexpr std::string_view FatalPrefix = "Bumblorbs: fatal error: ";
+constexpr std::string_view Fatal = "fatal error: ";
 
 }  // namespace
 
 void ReportFatal(std::string_view what, SDL_Window* window) {
-    const std::string message = std::string(FatalPrefix) + std::string(what);
-    std::cerr << message << std::endl;
+    const std::string message = std::string(Fatal) + std::string(what);
+    Say(message);
     if (window != nullptr) {
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Bumblorbs", message.c_str(), window);
+        const std::string line = std::string(MessagePrefix) + message;
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Bumblorbs", line.c_str(), window);
     }
 }
 
 void ExitAtOnce(std::string_view what) {
     // writev takes non-const buffers but does not write to them.
-    std::array<iovec, 3> parts{{
-        {const_cast<char*>(FatalPrefix.data()), FatalPrefix.size()},
+    std::array<iovec, 4> parts{{
+        {const_cast<char*>(MessagePrefix.data()), MessagePrefix.size()},
+        {const_cast<char*>(Fatal.data()), Fatal.size()},
         {const_cast<char*>(what.data()), what.size()},
         {const_cast<char*>("\n"), 1},
     }};

@@ -1,12 +1,12 @@
 #include "host/app/window_canvas.h"
 
-#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "host/app/wayland_shm_canvas.h"
 #include "host/app/window_system.h"
+#include "host/core/say.h"
 #include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
 #include "host/sdl/sdl_handles.h"
@@ -148,8 +148,8 @@ std::unique_ptr<WindowCanvas> SlowerCanvas(SDL_Window* window, const std::string
         }
         path = "renderer";
     }
-    std::cerr << "Bumblorbs: this display's visual is " << visual
-              << ", not 24-bit TrueColor; drawing through SDL's " << path << ", which is slower\n";
+    Say("this display's visual is " + visual + ", not 24-bit TrueColor; drawing through SDL's " +
+        std::string(path) + ", which is slower");
     return canvas;
 }
 

@@ -2,12 +2,12 @@
 
 #include <X11/Xlib.h>
 
-#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "host/core/owned_handle.h"
+#include "host/core/say.h"
 #include "host/paint/surface_ops.h"
 #include "host/paint/tile_composer.h"
 #include "host/sdl/host_fault.h"
@@ -108,8 +108,8 @@ public:
           ring_(display_.get(), visual_, target_, gc_->Context),
           slots_(display_.get(), visual_, target_, gc_->Context, ring_.Shared()) {
         if (!ring_.Shared()) {
-            std::cerr << "Bumblorbs: the X server cannot share memory with the toy (a remote "
-                         "display?); drawing over the connection instead, which is slower\n";
+            Say("the X server cannot share memory with the toy (a remote display?); drawing "
+                "over the connection instead, which is slower");
         }
     }
     ~Frames() override {
