@@ -8,6 +8,7 @@
 #include "host/app/desktop_program.h"
 #include "host/app/standard_descriptors.h"
 #include "host/app/stop_signals.h"
+#include "host/core/say.h"
 
 int main(int argc, char* argv[]) {
     bumblorbs::OpenClosedStandardDescriptors();
@@ -20,7 +21,8 @@ int main(int argc, char* argv[]) {
         case bumblorbs::CommandLine::Action::Version:
             return bumblorbs::PrintAnswer(bumblorbs::VersionText());
         case bumblorbs::CommandLine::Action::Refuse:
-            std::cerr << "bumblorbs: " << line.Problem << '\n' << bumblorbs::UsageText();
+            bumblorbs::Say(line.Problem);
+            std::cerr << bumblorbs::UsageText();
             return 2;
         case bumblorbs::CommandLine::Action::Run: break;
     }

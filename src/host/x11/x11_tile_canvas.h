@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <memory>
+#include <string>
 
 #include "host/paint/scene_painter.h"
 
@@ -37,5 +38,9 @@ private:
     SDL_Window* window_;
     std::unique_ptr<Frames> frames_;
 };
+
+// Where the window's visual cannot show the tiles' 0x00RRGGBB pixels as
+// they are, its depth and class ("16-bit TrueColor"); else empty.
+std::string VisualUnfitForTiles(SDL_Window* window);
 
 }  // namespace bumblorbs
