@@ -10,6 +10,7 @@
 #include "host/app/saver_program.h"
 #include "host/app/standard_descriptors.h"
 #include "host/app/stop_signals.h"
+#include "host/core/say.h"
 
 int main(int argc, char* argv[]) {
     bumblorbs::OpenClosedStandardDescriptors();
@@ -24,8 +25,10 @@ int main(int argc, char* argv[]) {
         case bumblorbs::CommandLine::Action::Version:
             return bumblorbs::PrintAnswer(bumblorbs::VersionText());
         case bumblorbs::CommandLine::Action::Refuse:
-            std::cerr << "bumblorbs: " << line.Problem << '\n'
-                      << (line.ShowUsage ? bumblorbs::UsageText() : "");
+            bumblorbs::Say(line.Problem);
+            if (line.ShowUsage) {
+                std::cerr << bumblorbs::UsageText();
+            }
             return 2;
         case bumblorbs::CommandLine::Action::Run: break;
     }

@@ -1,14 +1,15 @@
 # Starts a private Xvfb on a free display. Sourced, not run.
-#   bumblorbs_start_xvfb WIDTHxHEIGHT [Xvfb options...]
+#   bumblorbs_start_xvfb WIDTHxHEIGHT[xDEPTH] [Xvfb options...]   (depth 24 unless given)
 # sets XVFB_PID and exports DISPLAY; bumblorbs_stop_xvfb ends it.
 
 bumblorbs_start_xvfb() {
   local screen="$1"
   shift
+  [[ "$screen" == *x*x* ]] || screen="${screen}x24"
   local number_file
   number_file="$(mktemp)"
   # -noreset keeps root properties such as xrdb settings when clients leave.
-  Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset "$@" 3>"$number_file" \
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset "$@" 3>"$number_file" \
     >/dev/null 2>&1 &
   XVFB_PID=$!
   local tries=0

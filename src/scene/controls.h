@@ -31,10 +31,15 @@ inline TwipRect CircleOf(const TwipRect& box) {
             diameter};
 }
 
+// Font weights as the designed form gives them: a weight from BoldWeight up
+// is drawn bold.
+inline constexpr int NormalWeight = 400;
+inline constexpr int BoldWeight = 700;
+
 struct LabelFont {
     std::string_view Face;
     float Points = 0;
-    int Weight = 400;
+    int Weight = NormalWeight;
     int Charset = 0;
 };
 

@@ -1,5 +1,10 @@
 #pragma once
 
+// The names below come from the designed form and are kept as it gives them:
+// form1 is the window; Shape1 the array of sixty balls, Shape1(0) to
+// Shape1(59); Label1 the white instruction text; Label2 the red count of
+// bounces; Timer1 the timer whose ticks move the balls.
+
 #include <array>
 #include <cstdint>
 #include <string>

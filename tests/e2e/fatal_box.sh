@@ -14,8 +14,9 @@ cat >"$WORK/fonts.conf" <<CONF
   <cachedir>$WORK/fontcache</cachedir>
 </fontconfig>
 CONF
+# Besides it, only the notes on sound and on a slower visual may stand.
 only_the_fatal_line() {
-  [ "$(grep -vc '^Bumblorbs: no sound' "$APP_LOG")" -eq 1 ] &&
+  [ "$(grep -v -c -e '^Bumblorbs: no sound' -e "^Bumblorbs: this display's visual" "$APP_LOG")" -eq 1 ] &&
     grep -q '^Bumblorbs: fatal error: ' "$APP_LOG"
 }
 

@@ -6,7 +6,9 @@
 source "$(dirname "$0")/lib.sh"
 
 bumblorbs_start_xvfb 1280x720
-# The panel reads its settings over a session bus of its own.
+# The panel reads its settings over a session bus of its own, from the
+# defaults alone: nobody's settings are read or written.
+export XDG_CONFIG_HOME="$WORK/config" XDG_CACHE_HOME="$WORK/cache"
 dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 \
   3>"$WORK/bus.address" 4>"$WORK/bus.pid"
 DBUS_SESSION_BUS_ADDRESS="$(cat "$WORK/bus.address")"

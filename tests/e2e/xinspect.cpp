@@ -28,7 +28,22 @@ int Fail(const char* message) {
     return 2;
 }
 
-unsigned long Rgb(XImage* image, int x, int y) { return XGetPixel(image, x, y) & 0xFFFFFFUL; }
+// One component of a pixel, where `mask` says, widened to 8 bits.
+unsigned long Component(unsigned long pixel, unsigned long mask) {
+    if (mask == 0) {
+        return 0;
+    }
+    const unsigned long lowest = mask & (~mask + 1);
+    const unsigned long largest = mask / lowest;
+    return ((pixel & mask) / lowest) * 255 / largest;
+}
+
+// As RRGGBB, whatever the visual's depth and masks.
+unsigned long Rgb(XImage* image, int x, int y) {
+    const unsigned long pixel = XGetPixel(image, x, y);
+    return Component(pixel, image->red_mask) << 16 | Component(pixel, image->green_mask) << 8 |
+           Component(pixel, image->blue_mask);
+}
 
 XImage* Grab(Display* display, int x, int y, int width, int height) {
     return XGetImage(display, DefaultRootWindow(display), x, y, static_cast<unsigned>(width),

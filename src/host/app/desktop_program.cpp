@@ -13,6 +13,7 @@
 #include "host/app/unread_events.h"
 #include "host/app/video_session.h"
 #include "host/audio/beeper.h"
+#include "host/core/say.h"
 #include "host/wayland/wayland_window.h"
 
 namespace bumblorbs {
@@ -62,17 +63,16 @@ int RunBumblorbs() {
         }
     }
     if (!open.Window) {
-        std::cerr << "Bumblorbs: cannot open a window: "
-                  << (plan.Refusal.empty() ? problems : plan.Refusal) << '\n';
+        Say("cannot open a window: " + (plan.Refusal.empty() ? problems : plan.Refusal));
         return 1;
     }
     if (!problems.empty()) {
-        std::cerr << "Bumblorbs: " << problems << "; showing the window on X11 instead\n";
+        Say(problems + "; showing the window on X11 instead");
     }
 
     Beeper beeper;
     if (!beeper.Working()) {
-        std::cerr << "Bumblorbs: no sound (" << beeper.Problem() << "); carrying on silently\n";
+        Say("no sound (" + beeper.Problem() + "); carrying on silently");
     }
     try {
         DesktopWindow form1(*open.Window, beeper.Working() ? &beeper : nullptr);

@@ -7,6 +7,7 @@
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
 #include "host/core/monotonic_clock.h"
+#include "host/core/say.h"
 #include "scene/designed_layout.h"
 
 namespace bumblorbs {
@@ -24,8 +25,8 @@ DesktopWindow::DesktopWindow(HostWindow& window, Beeper* beeper)
       drawing_(std::make_unique<Drawing>(window_.Dpi(), scene_, services_.GroupSeparator())) {
     UpdateInteriorSize();
     if (!drawing_->Labels.AllTextCovered()) {
-        std::cerr << "Bumblorbs: no installed font can draw all of the window's text; "
-                     "install the Debian package fonts-ipafont-gothic\n";
+        Say("no installed font can draw all of the window's text; install the Debian package "
+            "fonts-ipafont-gothic");
     }
 }
 

@@ -8,10 +8,19 @@
 
 namespace bumblorbs {
 
+namespace {
+
+// The settings a desktop could really use: half of 96 dpi to ten times it.
+constexpr float LeastDpi = 48;
+constexpr float MostDpi = 960;
+
+}  // namespace
+
 std::optional<float> SaneDpi(std::string_view text) {
     float dpi = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), dpi);
-    if (error != std::errc() || end != text.data() + text.size() || !(dpi >= 48 && dpi <= 960)) {
+    if (error != std::errc() || end != text.data() + text.size() ||
+        !(dpi >= LeastDpi && dpi <= MostDpi)) {
         return std::nullopt;
     }
     return dpi;

@@ -4,15 +4,15 @@
 #include <unistd.h>
 
 #include <array>
-#include <iostream>
 #include <string>
 
 #include "host/app/stop_signals.h"
+#include "host/core/say.h"
 
 namespace bumblorbs {
 namespace {
 
-constexpr std::string_view FatalPrefix = "Bumblorbs: fatal error: ";
+constexpr std::string_view Fatal = "fatal error: ";
 
 }  // namespace
 
@@ -43,7 +43,7 @@ std::string WrapLines(std::string_view text, std::size_t length) {
 }
 
 void ReportFatal(std::string_view what, HostWindow* window) {
-    std::cerr << FatalPrefix << what << std::endl;
+    Say(std::string(Fatal) + std::string(what));
     // The user already knows why; the message must not keep them from ending it.
     EndAtOnceOnStop();
     if (window != nullptr) {
@@ -53,8 +53,9 @@ void ReportFatal(std::string_view what, HostWindow* window) {
 
 void ExitAtOnce(std::string_view what) {
     // writev takes non-const buffers but does not write to them.
-    std::array<iovec, 3> parts{{
-        {const_cast<char*>(FatalPrefix.data()), FatalPrefix.size()},
+    std::array<iovec, 4> parts{{
+        {const_cast<char*>(MessagePrefix.data()), MessagePrefix.size()},
+        {const_cast<char*>(Fatal.data()), Fatal.size()},
         {const_cast<char*>(what.data()), what.size()},
         {const_cast<char*>("\n"), 1},
     }};

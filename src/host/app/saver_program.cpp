@@ -4,11 +4,12 @@
 
 #include <cstdlib>
 #include <exception>
-#include <iostream>
 #include <string>
 
 #include "host/app/desktop_window.h"
 #include "host/app/display_scale.h"
+#include "host/app/fatal_report.h"
+#include "host/core/say.h"
 #include "host/sdl/host_fault.h"
 #include "host/x11/saver_window.h"
 
@@ -36,8 +37,7 @@ float DpiOf(std::string_view resource) { return SaneDpi(resource).value_or(Defau
 int RunSaver(std::optional<unsigned long> id) {
     const char* display = std::getenv("DISPLAY");
     if (display == nullptr || *display == '\0') {
-        std::cerr << "Bumblorbs: as a screen saver the toy needs an X display, and DISPLAY is "
-                     "not set\n";
+        Say("as a screen saver the toy needs an X display, and DISPLAY is not set");
         return 2;
     }
     try {
@@ -48,10 +48,10 @@ int RunSaver(std::optional<unsigned long> id) {
         DesktopWindow form1(window, nullptr);
         form1.Run();
     } catch (const NoSuchWindow& fault) {
-        std::cerr << "Bumblorbs: " << fault.what() << '\n';
+        Say(fault.what());
         return 2;
     } catch (const std::exception& fault) {
-        std::cerr << "Bumblorbs: fatal error: " << fault.what() << '\n';
+        ReportFatal(fault.what(), nullptr);
         return 1;
     }
     return 0;

@@ -1,6 +1,11 @@
 #include "host/app/sdl_canvas.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "host/app/window_system.h"
+#include "host/core/say.h"
 #include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
 #include "host/sdl/sdl_handles.h"
@@ -66,6 +71,52 @@ private:
     TextureHandle texture_;
 };
 
+// SDL's own surface for the window, in the window's pixel format, which SDL
+// sends to the window system: the scene is painted at 0x00RRGGBB in a
+// surface of ours and converted into it rectangle by rectangle. It takes
+// any visual SDL can draw on.
+class WindowSurfaceCanvas final : public WindowCanvas {
+public:
+    explicit WindowSurfaceCanvas(SDL_Window* window) : window_(window) {}
+
+    // Whether SDL offers a surface for the window's pixel format.
+    static bool Offered(SDL_Window* window) { return SDL_GetWindowSurface(window) != nullptr; }
+
+    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override {
+        // A new one after each resize; the resize's full repaint fills it.
+        SDL_Surface* shown = SDL_GetWindowSurface(window_);
+        if (shown == nullptr) {
+            ThrowSdlFault("the window's surface (SDL_GetWindowSurface)");
+        }
+        if (!painted_ || painted_->w != shown->w || painted_->h != shown->h) {
+            painted_.reset(SDL_CreateRGBSurfaceWithFormat(0, shown->w, shown->h, 32,
+                                                          SDL_PIXELFORMAT_XRGB8888));
+            if (!painted_) {
+                ThrowSdlFault("a " + std::to_string(shown->w) + "x" + std::to_string(shown->h) +
+                              " canvas for the window");
+            }
+        }
+        const std::vector<SDL_Rect> rects = painter.Paint(painted_.get(), scene, damage);
+        if (rects.empty()) {
+            return;
+        }
+        for (const SDL_Rect& rect : rects) {
+            SDL_Rect to = rect;
+            if (SDL_BlitSurface(painted_.get(), &rect, shown, &to) != 0) {
+                ThrowSdlFault("SDL_BlitSurface");
+            }
+        }
+        if (SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size())) !=
+            0) {
+            ThrowSdlFault("SDL_UpdateWindowSurfaceRects");
+        }
+    }
+
+private:
+    SDL_Window* window_;
+    SurfaceHandle painted_;
+};
+
 class X11Canvas final : public WindowCanvas {
 public:
     explicit X11Canvas(SDL_Window* window) : tiles_(window) {}
@@ -78,11 +129,38 @@ private:
     X11TileCanvas tiles_;
 };
 
+// For an X11 visual the tiles cannot take: SDL's window surface where SDL
+// offers one for it, else its renderer; says which in one line.
+std::unique_ptr<WindowCanvas> SlowerCanvas(SDL_Window* window, const std::string& visual) {
+    std::unique_ptr<WindowCanvas> canvas;
+    std::string_view path = "window surface";
+    if (WindowSurfaceCanvas::Offered(window)) {
+        canvas = std::make_unique<WindowSurfaceCanvas>(window);
+    } else {
+        try {
+            canvas = std::make_unique<TextureCanvas>(window);
+        } catch (const HostFault& fault) {
+            throw HostFault("this display's visual is " + visual +
+                            ", on which SDL can draw neither through its window surface nor "
+                            "through a renderer (" +
+                            fault.what() + ")");
+        }
+        path = "renderer";
+    }
+    Say("this display's visual is " + visual + ", not 24-bit TrueColor; drawing through SDL's " +
+        std::string(path) + ", which is slower");
+    return canvas;
+}
+
 }  // namespace
 
 std::unique_ptr<WindowCanvas> MakeSdlCanvas(SDL_Window* window) {
     if (WindowSystemInfo(window, SDL_SYSWM_X11)) {
-        return std::make_unique<X11Canvas>(window);
+        const std::string visual = VisualUnfitForTiles(window);
+        if (visual.empty()) {
+            return std::make_unique<X11Canvas>(window);
+        }
+        return SlowerCanvas(window, visual);
     }
     return std::make_unique<TextureCanvas>(window);
 }

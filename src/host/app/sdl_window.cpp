@@ -49,6 +49,10 @@ WindowHandle OpenWindow(const std::string& caption) {
     return window;
 }
 
+// How long the window system may take to show the window before the
+// program gives up on a display that hangs.
+constexpr std::chrono::seconds ShowTimeLimit{10};
+
 // How long an idle wait lasts at most, so that a stop signal is seen.
 constexpr int StopSignalCheckMs = 250;
 
@@ -63,9 +67,9 @@ std::int16_t ButtonBit(Uint8 sdlButton) {
 
 std::int16_t ShiftBits() {
     const SDL_Keymod mod = SDL_GetModState();
-    return static_cast<std::int16_t>(((mod & KMOD_SHIFT) != 0 ? 1 : 0) |
-                                     ((mod & KMOD_CTRL) != 0 ? 2 : 0) |
-                                     ((mod & KMOD_ALT) != 0 ? 4 : 0));
+    return static_cast<std::int16_t>(((mod & KMOD_SHIFT) != 0 ? ShiftKey : 0) |
+                                     ((mod & KMOD_CTRL) != 0 ? CtrlKey : 0) |
+                                     ((mod & KMOD_ALT) != 0 ? AltKey : 0));
 }
 
 }  // namespace
@@ -78,7 +82,7 @@ SdlWindow::SdlWindow()
 }
 
 void SdlWindow::Show() {
-    const ShowWatchdog watchdog(std::chrono::seconds(10));
+    const ShowWatchdog watchdog(ShowTimeLimit);
     SDL_ShowWindow(window_.get());
 }
 

@@ -60,6 +60,11 @@ VideoSession::VideoSession(std::string_view sdlDriver) : video_(!sdlDriver.empty
     // Over SDL_VIDEODRIVER too, which SDL would read even when empty.
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, std::string(sdlDriver).c_str(),
                             SDL_HINT_OVERRIDE);
+    // SDL takes a DirectColor visual where the X server offers one, whose
+    // colours pass through a colormap that only a window manager installs;
+    // a TrueColor one shows the pixels as they are, and takes the fast
+    // tiles. SDL reads this from the environment only.
+    setenv("SDL_VIDEO_X11_NODIRECTCOLOR", "1", 0);
     HandleX11Errors(&ExitAtOnce);
     // The events alone turn SIGINT and SIGTERM into a quit.
     const Uint32 subsystems = video_ ? SDL_INIT_VIDEO : SDL_INIT_EVENTS;

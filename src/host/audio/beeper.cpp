@@ -7,15 +7,18 @@
 #include <algorithm>
 #include <chrono>
 #include <future>
-#include <iostream>
 #include <thread>
 
 #include "host/core/ding.h"
+#include "host/core/say.h"
 
 namespace bumblorbs {
 namespace {
 
 constexpr int SampleRate = 48000;
+// Samples SDL asks for at a time: about 11 ms, so a beep starts soon after
+// its bounce.
+constexpr Uint16 BufferSamples = 512;
 
 // How long a lost device is left before it is looked for again: the search
 // starts SDL's audio afresh, which is too slow to do on every beep.
@@ -100,7 +103,7 @@ bool Beeper::Open() {
     wanted.freq = SampleRate;
     wanted.format = AUDIO_F32SYS;
     wanted.channels = 1;
-    wanted.samples = 512;
+    wanted.samples = BufferSamples;
     wanted.callback = &Beeper::Fill;
     wanted.userdata = this;
     SDL_AudioSpec obtained{};
@@ -143,7 +146,7 @@ bool Beeper::OpenForBeep() {
         return false;
     }
     lost_ = false;
-    std::cerr << "Bumblorbs: the sound device is back\n";
+    Say("the sound device is back");
     return true;
 }
 
@@ -164,7 +167,7 @@ bool Beeper::RestartAudio() {
 void Beeper::Lose() {
     lost_ = true;
     nextTry_ = SDL_GetTicks64() + RetryMs;
-    std::cerr << "Bumblorbs: lost the sound device; the beep comes back with it\n";
+    Say("lost the sound device; the beep comes back with it");
 }
 
 void Beeper::RestWhenSilent() {

@@ -1,7 +1,8 @@
 #include "host/core/tick_report.h"
 
-#include <cinttypes>
-#include <cstdio>
+#include <string>
+
+#include "host/core/say.h"
 
 namespace bumblorbs {
 
@@ -11,8 +12,7 @@ void TickReport::Ticked(std::int64_t nowNs, std::int64_t bounceCount) {
         nextNs_ = nowNs + periodNs_;
     }
     if (nowNs >= nextNs_) {
-        std::fprintf(stderr, "Bumblorbs: ticks %" PRId64 " count %" PRId64 "\n", ticks_,
-                     bounceCount);
+        Say("ticks " + std::to_string(ticks_) + " count " + std::to_string(bounceCount));
         nextNs_ += periodNs_;
     }
 }

@@ -5,6 +5,7 @@
 
 #include "host/paint/ball_sprite.h"
 #include "host/paint/surface_ops.h"
+#include "host/sdl/colour_pixel.h"
 #include "host/sdl/host_fault.h"
 
 namespace bumblorbs {
@@ -55,11 +56,6 @@ AreaContents ContentsOf(const PaintPlan& plan, const SDL_Rect& area) {
         }
     }
     return contents;
-}
-
-Uint32 MapColour(const SDL_Surface* target, Colour colour) {
-    return SDL_MapRGB(target->format, static_cast<Uint8>(RedOf(colour)),
-                      static_cast<Uint8>(GreenOf(colour)), static_cast<Uint8>(BlueOf(colour)));
 }
 
 }  // namespace
@@ -145,7 +141,7 @@ void ScenePainter::PaintArea(SDL_Surface* target, SDL_Point origin, const Scene&
                              const PaintPlan& plan, const SDL_Rect& area) {
     const SDL_Rect local{area.x - origin.x, area.y - origin.y, area.w, area.h};
     SDL_SetClipRect(target, &local);
-    const Uint32 background = MapColour(target, scene.BackColor());
+    const Uint32 background = PixelOf(scene.BackColor(), target->format);
     if (!PaintPlainArea(target, origin, plan, area, background)) {
         FillArea(target, local, background);
         for (std::size_t i = 0; i < plan.Circles.size(); ++i) {

@@ -2,11 +2,16 @@
 
 #include <algorithm>
 
+#include "host/sdl/colour_pixel.h"
 #include "host/sdl/host_fault.h"
+#include "host/sdl/pixel_rows.h"
 #include "host/sdl/sdl_handles.h"
 
 namespace bumblorbs {
 namespace {
+
+// 0x00RRGGBB, as Tile says.
+constexpr SDL_PixelFormatEnum TileFormat = SDL_PIXELFORMAT_XRGB8888;
 
 // Paints one rectangle: by the sink where it is plain and the sink can,
 // else, where it may, in pieces, else composed into tiles.
@@ -31,7 +36,7 @@ void PaintRect(ScenePainter& painter, const Scene& scene, const PaintPlan& plan,
         const SDL_Rect band{rect.x, top, rect.w, std::min(rowsPerTile, rect.y + rect.h - top)};
         std::uint32_t* pixels = sink.Room(width * static_cast<std::size_t>(band.h));
         const SurfaceHandle tile(SDL_CreateRGBSurfaceWithFormatFrom(
-            pixels, band.w, band.h, 32, band.w * 4, SDL_PIXELFORMAT_XRGB8888));
+            pixels, band.w, band.h, 32, band.w * BytesPerPixel, TileFormat));
         if (!tile) {
             ThrowSdlFault("a tile's surface (SDL_CreateRGBSurfaceWithFormatFrom)");
         }
@@ -44,9 +49,11 @@ void PaintRect(ScenePainter& painter, const Scene& scene, const PaintPlan& plan,
 
 void ComposeTiles(ScenePainter& painter, const Scene& scene, const PaintPlan& plan,
                   TileSink& sink) {
-    const Colour colour = scene.BackColor();
-    const auto background =
-        static_cast<std::uint32_t>((RedOf(colour) << 16) | (GreenOf(colour) << 8) | BlueOf(colour));
+    const PixelFormatHandle tileFormat(SDL_AllocFormat(TileFormat));
+    if (!tileFormat) {
+        ThrowSdlFault("the tiles' pixel format (SDL_AllocFormat)");
+    }
+    const std::uint32_t background = PixelOf(scene.BackColor(), tileFormat.get());
     for (const SDL_Rect& rect : plan.Rects) {
         PaintRect(painter, scene, plan, sink, rect, background, true);
     }

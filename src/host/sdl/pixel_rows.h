@@ -7,6 +7,9 @@
 
 namespace bumblorbs {
 
+// The size of one of the 32-bit pixels the scene is painted in.
+inline constexpr int BytesPerPixel = 4;
+
 // Row `y` of a surface of 32-bit pixels.
 inline std::uint32_t* PixelRow(SDL_Surface* surface, int y) {
     return reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) +

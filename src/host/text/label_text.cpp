@@ -4,20 +4,11 @@
 #include <string_view>
 #include <vector>
 
+#include "host/sdl/colour_pixel.h"
 #include "host/sdl/host_fault.h"
 #include "host/text/font_finder.h"
 
 namespace bumblorbs {
-namespace {
-
-SDL_Color ColourOf(const TextLabel& label) {
-    return {static_cast<Uint8>(RedOf(label.ForeColor)),
-            static_cast<Uint8>(GreenOf(label.ForeColor)),
-            static_cast<Uint8>(BlueOf(label.ForeColor)), 255};
-}
-
-}  // namespace
-
 std::vector<std::string> CountCharacters(std::string_view groupSeparator) {
     std::vector<std::string> characters;
     for (const char digit : std::string_view("0123456789")) {
@@ -39,7 +30,7 @@ FontHandle OpenLabelFont(const TextLabel& label, const PixelMapping& mapping,
     if (!font) {
         throw HostFault("cannot open font " + face.Path + ": " + TTF_GetError());
     }
-    if (label.Font.Weight >= 700 && !face.IsBold) {
+    if (label.Font.Weight >= BoldWeight && !face.IsBold) {
         TTF_SetFontStyle(font.get(), TTF_STYLE_BOLD);
     }
     return font;
@@ -61,7 +52,7 @@ LabelText::LabelText(const Scene& scene, const PixelMapping& mapping,
     }
     const TextLabel& count = scene.Label(LabelId::Label2);
     Slot& slot = slots_[SlotOf(LabelId::Label2)];
-    slot.Glyphs = CachedGlyphs::Make(slot.Font.get(), countCharacters, ColourOf(count),
+    slot.Glyphs = CachedGlyphs::Make(slot.Font.get(), countCharacters, SdlColour(count.ForeColor),
                                      mapping.ToPixels(count.Box.Width));
 }
 
@@ -80,7 +71,7 @@ SDL_Surface* LabelText::Rendered(const Scene& scene, LabelId id) {
         if (!slot.Image) {
             const auto wrapWidth = static_cast<Uint32>(mapping_.ToPixels(label.Box.Width));
             slot.Image.reset(TTF_RenderUTF8_Blended_Wrapped(slot.Font.get(), label.Caption.c_str(),
-                                                            ColourOf(label), wrapWidth));
+                                                            SdlColour(label.ForeColor), wrapWidth));
         }
         if (!slot.Image) {
             throw HostFault(std::string("cannot render a caption: ") + TTF_GetError());

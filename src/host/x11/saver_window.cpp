@@ -9,6 +9,7 @@
 
 #include "host/core/monotonic_clock.h"
 #include "host/core/owned_handle.h"
+#include "host/core/say.h"
 #include "host/x11/x11_tile_canvas.h"
 #include "host/x11/x11_window.h"
 
@@ -24,20 +25,6 @@ bool missing = false;
 // took does not cut the wait short, and is seen at the next wake.
 constexpr std::int64_t StopSignalCheckNs = 250'000'000;
 
-void WriteLine(std::string_view first, std::string_view second) {
-    std::array<char, 512> line{};
-    std::size_t length = 0;
-    for (const std::string_view part : {first, second, std::string_view("\n")}) {
-        for (const char c : part) {
-            if (length < line.size()) {
-                line[length++] = c;
-            }
-        }
-    }
-    const ssize_t written = write(STDERR_FILENO, line.data(), length);
-    static_cast<void>(written);
-}
-
 int OnError(Display* display, XErrorEvent* error) {
     const bool aboutWindow = error->error_code == BadWindow || error->error_code == BadDrawable;
     if (aboutWindow && watched == 0) {
@@ -50,12 +37,12 @@ int OnError(Display* display, XErrorEvent* error) {
     }
     std::array<char, 256> text{};
     XGetErrorText(display, error->error_code, text.data(), static_cast<int>(text.size()));
-    WriteLine("Bumblorbs: fatal error: the X server refused a request: ", text.data());
+    Say(std::string("fatal error: the X server refused a request: ") + text.data());
     _exit(1);
 }
 
 int OnLostDisplay(Display* /*display*/) {
-    WriteLine("Bumblorbs: fatal error: ", "lost the connection to the X server");
+    Say("fatal error: lost the connection to the X server");
     _exit(1);
 }
 

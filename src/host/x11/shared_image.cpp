@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include "host/sdl/pixel_rows.h"
 
 namespace bumblorbs {
 
@@ -39,7 +40,7 @@ XImage ClientImage(const std::uint32_t* pixels, int width, int height) {
     image.bitmap_bit_order = LSBFirst;
     image.bitmap_pad = 32;
     image.depth = 24;
-    image.bytes_per_line = width * 4;
+    image.bytes_per_line = width * BytesPerPixel;
     image.bits_per_pixel = 32;
     image.red_mask = 0xFF0000;
     image.green_mask = 0xFF00;
@@ -131,7 +132,7 @@ void SharedImage::Put(Window window, GC gc, const std::uint32_t* pixels, int wid
     XImage* image = segment_->Image;
     image->width = width;
     image->height = height;
-    image->bytes_per_line = width * 4;
+    image->bytes_per_line = width * BytesPerPixel;
     // Xlib only reads the pixels of an image it is asked to put.
     image->data = const_cast<char*>(reinterpret_cast<const char*>(pixels));
     XShmPutImage(display_, window, gc, image, from.x, from.y, to.x, to.y, toWidth, toHeight,

@@ -2,10 +2,12 @@
 
 #include <X11/Xlib.h>
 
-#include <iostream>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/core/owned_handle.h"
+#include "host/core/say.h"
 #include "host/paint/surface_ops.h"
 #include "host/paint/tile_composer.h"
 #include "host/sdl/host_fault.h"
@@ -48,15 +50,38 @@ X11Window X11WindowOrFault(SDL_Window* window) {
     return *x11;
 }
 
-Visual* TrueColourVisual(Display* display, Window window) {
+XWindowAttributes AttributesOf(Display* display, Window window) {
     XWindowAttributes attributes;
     if (XGetWindowAttributes(display, window, &attributes) == 0) {
         throw HostFault("cannot read the window's attributes (XGetWindowAttributes)");
     }
+    return attributes;
+}
+
+// The tiles hold 0x00RRGGBB pixels, which only a 24-bit TrueColor visual
+// with those masks shows as they are.
+bool TakesTiles(const XWindowAttributes& attributes) {
     const Visual* visual = attributes.visual;
-    if (attributes.depth != 24 || visual->red_mask != 0xFF0000 || visual->green_mask != 0xFF00 ||
-        visual->blue_mask != 0xFF) {
-        throw HostFault("the X server's visual is not 24-bit true colour");
+    return visual->c_class == TrueColor && attributes.depth == 24 && visual->red_mask == 0xFF0000 &&
+           visual->green_mask == 0xFF00 && visual->blue_mask == 0xFF;
+}
+
+std::string_view ClassName(int visualClass) {
+    switch (visualClass) {
+        case StaticGray: return "StaticGray";
+        case GrayScale: return "GrayScale";
+        case StaticColor: return "StaticColor";
+        case PseudoColor: return "PseudoColor";
+        case TrueColor: return "TrueColor";
+        case DirectColor: return "DirectColor";
+        default: return "unknown";
+    }
+}
+
+Visual* TrueColourVisual(Display* display, Window window) {
+    const XWindowAttributes attributes = AttributesOf(display, window);
+    if (!TakesTiles(attributes)) {
+        throw HostFault("the window's visual cannot take the tiles' pixels");
     }
     return attributes.visual;
 }
@@ -83,8 +108,8 @@ public:
           ring_(display_.get(), visual_, target_, gc_->Context),
           slots_(display_.get(), visual_, target_, gc_->Context, ring_.Shared()) {
         if (!ring_.Shared()) {
-            std::cerr << "Bumblorbs: cannot share memory with the X server (" << ring_.Refusal()
-                      << "); drawing over the connection instead, which is slower\n";
+            Say("cannot share memory with the X server (" + ring_.Refusal() +
+                "); drawing over the connection instead, which is slower");
         }
     }
     ~Frames() override {
@@ -177,5 +202,15 @@ void X11TileCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
 }
 
 void X11TileCanvas::Finish() { frames_->Finish(); }
+
+std::string VisualUnfitForTiles(SDL_Window* window) {
+    const X11Window x11 = X11WindowOrFault(window);
+    const XWindowAttributes attributes = AttributesOf(x11.Connection, x11.Id);
+    if (TakesTiles(attributes)) {
+        return {};
+    }
+    return std::to_string(attributes.depth) + "-bit " +
+           std::string(ClassName(attributes.visual->c_class));
+}
 
 }  // namespace bumblorbs

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "host/paint/scene_painter.h"
 
@@ -43,5 +44,9 @@ private:
     std::function<SDL_Point()> pixelSize_;
     std::unique_ptr<Frames> frames_;
 };
+
+// Where the window's visual cannot show the tiles' 0x00RRGGBB pixels as
+// they are, its depth and class ("16-bit TrueColor"); else empty.
+std::string VisualUnfitForTiles(SDL_Window* window);
 
 }  // namespace bumblorbs
