@@ -112,6 +112,6 @@ XVFB_PID=$!
 wait_until 5 grep -q '[0-9]' "$WORK/display" || fail "the 16-bit Xvfb did not start"
 status=0
 DISPLAY=":$(tr -dc '0-9' <"$WORK/display")" timeout 5 "$BUMBLORBS" --root 2>"$APP_LOG" || status=$?
-[ "$status" -eq 1 ] && [ "$(wc -l <"$APP_LOG")" -eq 1 ] && grep -q 'visual' "$APP_LOG" ||
+[ "$status" -eq 1 ] && [ "$(wc -l <"$APP_LOG")" -eq 1 ] && grep -q '16-bit TrueColor' "$APP_LOG" ||
   fail "a 16-bit root window: status $status"
 pass "a window of a visual it cannot draw: one line naming the visual, status 1"

@@ -10,6 +10,7 @@
 #include "host/core/monotonic_clock.h"
 #include "host/core/owned_handle.h"
 #include "host/core/say.h"
+#include "host/sdl/host_fault.h"
 #include "host/x11/x11_tile_canvas.h"
 #include "host/x11/x11_window.h"
 
@@ -100,6 +101,13 @@ SaverWindow::SaverWindow(const std::string& displayName, std::optional<unsigned 
     }
     const char* resource = XGetDefault(display, "Xft", "dpi");
     dpi_ = dpiOf(resource != nullptr ? resource : "");
+    // Another client's window offers no other way to draw than the tiles.
+    const std::string unfit = VisualUnfitForTiles(X11Window{display, id_});
+    if (!unfit.empty()) {
+        throw HostFault("the window's visual (" + unfit +
+                        ") cannot be drawn on: as a screen saver the toy needs a 24-bit "
+                        "TrueColor window");
+    }
     canvas_ = std::make_unique<TileCanvas>(X11Window{display, id_}, [this] {
         return SDL_Point{size_.Width, size_.Height};
     });

@@ -204,7 +204,10 @@ void X11TileCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
 void X11TileCanvas::Finish() { frames_->Finish(); }
 
 std::string VisualUnfitForTiles(SDL_Window* window) {
-    const X11Window x11 = X11WindowOrFault(window);
+    return VisualUnfitForTiles(X11WindowOrFault(window));
+}
+
+std::string VisualUnfitForTiles(const X11Window& x11) {
     const XWindowAttributes attributes = AttributesOf(x11.Connection, x11.Id);
     if (TakesTiles(attributes)) {
         return {};

@@ -48,5 +48,6 @@ private:
 // Where the window's visual cannot show the tiles' 0x00RRGGBB pixels as
 // they are, its depth and class ("16-bit TrueColor"); else empty.
 std::string VisualUnfitForTiles(SDL_Window* window);
+std::string VisualUnfitForTiles(const X11Window& x11);
 
 }  // namespace bumblorbs
