@@ -230,7 +230,7 @@ WaylandWindow::WaylandWindow(std::string_view socket) : connection_(socket) {
     } catch (const std::exception& fault) {
         const std::string problem = connection_.Problem();
         throw NoDisplay("the Wayland compositor at " + connection_.SocketPath() + " " +
-                        (problem.empty() ? fault.what() : "failed: " + problem));
+                        (problem.empty() ? fault.what() : "broke the connection: " + problem));
     }
 }
 
