@@ -15,8 +15,9 @@ namespace {
 // At most this many buffers: one the compositor shows, one it may still
 // read, one to draw in.
 constexpr std::size_t MostBuffers = 3;
-// Past this many rectangles to take over, a buffer takes the whole picture.
-constexpr std::size_t MostMissedRects = 256;
+// Two take turns where the compositor keeps pace; a third, made while it
+// lagged, goes once it has not been drawn for this many frames.
+constexpr std::uint64_t SpareFrames = 64;
 
 // A descriptor closed when it goes out of scope.
 struct FileDescriptor {
@@ -52,6 +53,19 @@ private:
     void* address_;
 };
 
+// A file in memory of `bytes`, for the compositor to map too.
+int SharedFile(std::size_t bytes) {
+    const int fd = memfd_create("bumblorbs", MFD_CLOEXEC);
+    if (fd >= 0 && ftruncate(fd, static_cast<off_t>(bytes)) == 0) {
+        return fd;
+    }
+    const std::string reason = std::strerror(errno);
+    if (fd >= 0) {
+        close(fd);
+    }
+    throw HostFault("no shared memory for the window: " + reason);
+}
+
 void OnRelease(void* data, wl_buffer* /*buffer*/) { *static_cast<bool*>(data) = false; }
 
 constexpr wl_buffer_listener ReleaseListener{&OnRelease};
@@ -72,12 +86,11 @@ void AddDamage(Damage& pending, const Damage& more) {
 }  // namespace
 
 struct WaylandCanvas::Buffer {
-    Buffer(wl_shm* shm, PixelSize size)
+    // A buffer of `size` in the memory file `fd`.
+    Buffer(wl_shm* shm, PixelSize size, int fd)
         : Bytes(static_cast<std::size_t>(size.Width) * static_cast<std::size_t>(size.Height) * 4),
-          Memory(SharedFile(Bytes), Bytes) {
-        const ShmPoolHandle pool(
-            wl_shm_create_pool(shm, File->Value, static_cast<std::int32_t>(Bytes)));
-        File.reset();
+          Memory(fd, Bytes) {
+        const ShmPoolHandle pool(wl_shm_create_pool(shm, fd, static_cast<std::int32_t>(Bytes)));
         if (!pool) {
             throw HostFault("wl_shm_create_pool");
         }
@@ -95,26 +108,34 @@ struct WaylandCanvas::Buffer {
         }
     }
 
-    // A file in memory of `bytes`, kept open until the pool is made.
-    int SharedFile(std::size_t bytes) {
-        File = std::make_unique<FileDescriptor>(memfd_create("bumblorbs", MFD_CLOEXEC));
-        if (File->Value < 0 || ftruncate(File->Value, static_cast<off_t>(bytes)) != 0) {
-            throw HostFault("no shared memory for the window: " +
-                            std::string(std::strerror(errno)));
-        }
-        return File->Value;
-    }
-
     std::size_t Bytes;
-    std::unique_ptr<FileDescriptor> File;
     Mapping Memory;
     BufferHandle Handle;
     SurfaceHandle Target;
     bool Busy = false;
     // Whether it holds no picture worth catching up from, and else what the
-    // frames it missed changed.
+    // frames it missed changed, and how many pixels that is: where as many
+    // as the buffer holds, the whole picture is copied instead.
     bool Stale = true;
     std::vector<SDL_Rect> Missed;
+    std::size_t MissedPixels = 0;
+    std::uint64_t DrawnInFrame = 0;
+
+    std::size_t Pixels() const { return Bytes / 4; }
+    void Miss(const std::vector<SDL_Rect>& rects) {
+        if (Stale) {
+            return;
+        }
+        for (const SDL_Rect& rect : rects) {
+            MissedPixels += static_cast<std::size_t>(rect.w) * static_cast<std::size_t>(rect.h);
+        }
+        Stale = MissedPixels >= Pixels();
+        if (Stale) {
+            Missed.clear();
+        } else {
+            Missed.insert(Missed.end(), rects.begin(), rects.end());
+        }
+    }
 };
 
 WaylandCanvas::WaylandCanvas(WaylandConnection& connection, wl_shm* shm, wl_surface* surface,
@@ -128,13 +149,21 @@ WaylandCanvas::WaylandCanvas(WaylandConnection& connection, wl_shm* shm, wl_surf
 WaylandCanvas::~WaylandCanvas() = default;
 
 WaylandCanvas::Buffer* WaylandCanvas::FreeBuffer() {
+    if (buffers_.size() == MostBuffers) {
+        std::erase_if(buffers_, [this](const std::unique_ptr<Buffer>& buffer) {
+            return !buffer->Busy && buffer.get() != latest_ &&
+                   buffer->DrawnInFrame + SpareFrames < frame_;
+        });
+    }
     for (const std::unique_ptr<Buffer>& buffer : buffers_) {
         if (!buffer->Busy) {
             return buffer.get();
         }
     }
     if (buffers_.size() < MostBuffers) {
-        buffers_.push_back(std::make_unique<Buffer>(shm_, drawn_.Buffer));
+        const FileDescriptor file(SharedFile(static_cast<std::size_t>(drawn_.Buffer.Width) *
+                                             static_cast<std::size_t>(drawn_.Buffer.Height) * 4));
+        buffers_.push_back(std::make_unique<Buffer>(shm_, drawn_.Buffer, file.Value));
         return buffers_.back().get();
     }
     return nullptr;
@@ -182,10 +211,11 @@ void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
     pending_ = Damage{};
     buffer->Stale = false;
     buffer->Missed.clear();
+    buffer->MissedPixels = 0;
+    buffer->DrawnInFrame = ++frame_;
     for (const std::unique_ptr<Buffer>& other : buffers_) {
-        if (other.get() != buffer && !other->Stale) {
-            other->Missed.insert(other->Missed.end(), rects.begin(), rects.end());
-            other->Stale = other->Missed.size() > MostMissedRects;
+        if (other.get() != buffer) {
+            other->Miss(rects);
         }
     }
     latest_ = buffer;

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -49,6 +50,8 @@ private:
     bool geometryUnsent_ = true;
     std::vector<std::unique_ptr<Buffer>> buffers_;
     Buffer* latest_ = nullptr;
+    // Frames drawn so far.
+    std::uint64_t frame_ = 0;
     // What changed since the last frame the compositor got.
     Damage pending_;
 };
