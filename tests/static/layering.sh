@@ -2,7 +2,8 @@
 # Dependencies point one way: host -> behaviour -> scene, and within the host
 # app -> paint -> text -> sdl -> core, with audio beside them. Every quoted
 # include of the project's sources must stay within what its folder may see,
-# and the folders that run without a display include no platform header.
+# the folders that run without a display include no platform header, and
+# only src/host/wayland speaks Wayland.
 #   tests/static/layering.sh SOURCE_DIR
 set -euo pipefail
 cd "$1"
@@ -48,6 +49,11 @@ while IFS= read -r file; do
   if [[ " $platform_free " == *" $folder "* ]] &&
      grep -n -E '^#include <(SDL|X11/|fontconfig/)' "$file"; then
     echo "$file: $folder must build without SDL, Xlib or fontconfig"
+    problems=$((problems + 1))
+  fi
+  if [ "$folder" != src/host/wayland ] &&
+     grep -n -E '^#include <(wayland-|[a-z-]*-client-protocol\.h)' "$file"; then
+    echo "$file: only src/host/wayland includes Wayland's headers"
     problems=$((problems + 1))
   fi
 done < <(find src tools -name '*.h' -o -name '*.cpp' | sort)
