@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
 #include "host/sdl/pixel_rows.h"
 
@@ -169,7 +170,7 @@ WaylandCanvas::Buffer* WaylandCanvas::FreeBuffer() {
     return nullptr;
 }
 
-void WaylandCanvas::CatchUp(Buffer& buffer) const {
+void WaylandCanvas::CatchUp(Buffer& buffer, const std::vector<SDL_Rect>& painted) const {
     if (latest_ == nullptr || latest_ == &buffer) {
         return;
     }
@@ -179,10 +180,32 @@ void WaylandCanvas::CatchUp(Buffer& buffer) const {
         std::memcpy(to->pixels, from->pixels, buffer.Bytes);
         return;
     }
-    for (const SDL_Rect& rect : buffer.Missed) {
+    const auto copy = [from, to](const SDL_Rect& rect) {
         for (int y = rect.y; y < rect.y + rect.h; ++y) {
             std::memcpy(PixelRow(to, y) + rect.x, PixelRow(from, y) + rect.x,
                         static_cast<std::size_t>(rect.w) * sizeof(std::uint32_t));
+        }
+    };
+    // What this frame paints again need not be copied first: a ball that
+    // moved on leaves only the edge of its older place to take over.
+    std::vector<SDL_Rect> pieces;
+    for (const SDL_Rect& missed : buffer.Missed) {
+        pieces.assign(1, missed);
+        for (const SDL_Rect& hole : painted) {
+            for (std::size_t i = pieces.size(); i-- > 0;) {
+                SDL_Rect overlap;
+                if (SDL_IntersectRect(&pieces[i], &hole, &overlap) != SDL_TRUE) {
+                    continue;
+                }
+                const RectsAround around = AroundHole(pieces[i], overlap);
+                pieces[i] = pieces.back();
+                pieces.pop_back();
+                pieces.insert(pieces.end(), around.Rects.begin(),
+                              around.Rects.begin() + static_cast<std::ptrdiff_t>(around.Count));
+            }
+        }
+        for (const SDL_Rect& piece : pieces) {
+            copy(piece);
         }
     }
 }
@@ -206,8 +229,12 @@ void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
     if (latest_ == nullptr) {
         pending_.Everything = true;
     }
-    CatchUp(*buffer);
-    const std::vector<SDL_Rect> rects = painter.Paint(buffer->Target.get(), scene, pending_);
+    PaintPlan plan = painter.Plan(scene, pending_, drawn_.Buffer.Width, drawn_.Buffer.Height);
+    CatchUp(*buffer, plan.Rects);
+    for (const SDL_Rect& area : plan.Rects) {
+        painter.PaintArea(buffer->Target.get(), {0, 0}, scene, plan, area);
+    }
+    const std::vector<SDL_Rect> rects = std::move(plan.Rects);
     pending_ = Damage{};
     buffer->Stale = false;
     buffer->Missed.clear();

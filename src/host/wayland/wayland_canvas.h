@@ -36,7 +36,9 @@ private:
     struct Buffer;
 
     Buffer* FreeBuffer();
-    void CatchUp(Buffer& buffer) const;
+    // Takes over from the latest buffer what the frames `buffer` missed
+    // changed, except where `painted` is painted anew.
+    void CatchUp(Buffer& buffer, const std::vector<SDL_Rect>& painted) const;
     void Commit(Buffer& buffer, const std::vector<SDL_Rect>& rects);
 
     WaylandConnection& connection_;
