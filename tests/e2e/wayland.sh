@@ -37,9 +37,10 @@ wait_exit 3
 grep -q 'xdg_toplevel@[0-9]*.set_app_id("bumblorbs")' "$APP_LOG" || fail "no app id"
 grep -q 'xdg_toplevel@[0-9]*.set_title("Bumblorbs")' "$APP_LOG" || fail "no title"
 grep -q 'xdg_toplevel@[0-9]*.set_fullscreen(nil)' "$APP_LOG" || fail "full screen names an output"
+grep -q 'wl_pointer@[0-9]*.set_cursor(' "$APP_LOG" || fail "no cursor set when the pointer came in"
 ! grep -q 'wl_display@1.sync' <(sed -n '/wl_surface@[0-9]*.attach/,$p' "$APP_LOG") ||
   fail "a round trip while running"
-pass "title and app id of the desktop entry, full screen where the compositor chooses, no round trips"
+pass "title and app id of the desktop entry, full screen where the compositor chooses, a cursor, no round trips"
 stop_weston
 bumblorbs_stop_xvfb
 

@@ -219,7 +219,9 @@ void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
         geometryUnsent_ = true;
         pending_.Everything = true;
     }
-    if (drawn_.Buffer.Width <= 0 || drawn_.Buffer.Height <= 0) {
+    // The compositor has not shown the last frame yet, or shows nothing of
+    // the window now: the damage waits for it.
+    if (frameCallback_ || drawn_.Buffer.Width <= 0 || drawn_.Buffer.Height <= 0) {
         return;
     }
     Buffer* buffer = FreeBuffer();
@@ -268,9 +270,19 @@ void WaylandCanvas::Commit(Buffer& buffer, const std::vector<SDL_Rect>& rects) {
     for (const SDL_Rect& rect : rects) {
         wl_surface_damage_buffer(surface_, rect.x, rect.y, rect.w, rect.h);
     }
+    frameCallback_.reset(wl_surface_frame(surface_));
+    if (frameCallback_) {
+        wl_callback_add_listener(frameCallback_.get(), &FrameListener, this);
+    }
     wl_surface_commit(surface_);
     buffer.Busy = true;
     connection_.Flush();
 }
+
+void WaylandCanvas::FrameDone(void* data, wl_callback* /*callback*/, std::uint32_t /*time*/) {
+    static_cast<WaylandCanvas*>(data)->frameCallback_.reset();
+}
+
+const wl_callback_listener WaylandCanvas::FrameListener{&WaylandCanvas::FrameDone};
 
 }  // namespace bumblorbs

@@ -15,11 +15,13 @@
 namespace bumblorbs {
 
 // Paints a Wayland surface in shared-memory buffers at its real pixels and
-// hands the compositor only the rectangles that changed. A buffer the
-// compositor still reads is left alone until it releases it; where none is
-// free a further one is made, up to three, and past that the frame waits
-// for the next tick with its damage kept. A buffer drawn again first takes
-// over, from the latest, the rectangles the frames it missed changed.
+// hands the compositor only the rectangles that changed, at the pace the
+// compositor shows them: until it has shown the last frame, the damage of
+// later ticks waits for the next. A buffer the compositor still reads is
+// left alone until it releases it; where none is free a further one is
+// made, up to three, and past that the frame waits for the next tick with
+// its damage kept. A buffer drawn again first takes over, from the latest,
+// the rectangles the frames it missed changed.
 class WaylandCanvas final : public WindowCanvas {
 public:
     // `geometry` is the size and scale the surface is to have, read on
@@ -40,6 +42,8 @@ private:
     // changed, except where `painted` is painted anew.
     void CatchUp(Buffer& buffer, const std::vector<SDL_Rect>& painted) const;
     void Commit(Buffer& buffer, const std::vector<SDL_Rect>& rects);
+    static void FrameDone(void* data, wl_callback* callback, std::uint32_t time);
+    static const wl_callback_listener FrameListener;
 
     WaylandConnection& connection_;
     wl_shm* shm_;
@@ -50,6 +54,8 @@ private:
     // told it.
     SurfaceGeometry drawn_;
     bool geometryUnsent_ = true;
+    // The compositor's word that it has shown the last frame, while awaited.
+    CallbackHandle frameCallback_;
     std::vector<std::unique_ptr<Buffer>> buffers_;
     Buffer* latest_ = nullptr;
     // Frames drawn so far.
