@@ -9,11 +9,12 @@ command -v kwin_wayland >/dev/null || { echo "skip: kwin_wayland is not installe
 bumblorbs_start_xvfb 1280x960
 export XDG_RUNTIME_DIR="$WORK/runtime"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+# kwin's window on the Xvfb is its output's size times its scale: 1278x960.
 # The installed binary carries file capabilities, which an unprivileged
 # container refuses to run ("Operation not permitted"); a plain copy runs.
 cp /usr/bin/kwin_wayland "$WORK/kwin_wayland"
 KWIN_COMPOSE=Q "$WORK/kwin_wayland" --x11-display "$DISPLAY" --socket bumblorbs-kwin \
-  --width 1280 --height 960 --scale 1.5 --xwayland >"$WORK/kwin.log" 2>&1 &
+  --width 852 --height 640 --scale 1.5 --xwayland >"$WORK/kwin.log" 2>&1 &
 HELPER_PIDS+=($!)
 if ! wait_until 15 test -S "$XDG_RUNTIME_DIR/bumblorbs-kwin"; then
   echo "skip: kwin_wayland did not start here: $(tail -n 3 "$WORK/kwin.log")"
@@ -28,7 +29,12 @@ red_in_scaled_label2() { count_colour $(scaled_box "$LABEL2_BOX") FF0000; }
 wait_until 15 more_than 1000 white_in_scaled_label1 ||
   fail "no instruction text in Label1's box at scale 1.5"
 wait_until 5 more_than 200 red_in_scaled_label2 || fail "no count in Label2's box at scale 1.5"
-[ "$(count_colour 0 0 1280 960 000000)" -gt 600000 ] || fail "the output is not covered in black"
+[ "$(count_colour 0 0 1278 960 000000)" -gt 600000 ] || fail "the output is not covered in black"
+# The whole output shows the sixty balls of about 49 pixels and the text.
+lit="$(least_of 3 eval 'echo $((1278 * 960 - $(count_colour 0 0 1278 960 000000)))')"
+echo "pixels that are not background: $lit"
+[ "$lit" -gt 90000 ] && [ "$lit" -lt 160000 ] ||
+  fail "$lit pixels are not background, where about 120,000 are right"
 fill="$(least_of 5 "$XINSPECT" widest)"
 rim="$(least_of 5 "$XINSPECT" rim)"
 ball=$((fill + 2))

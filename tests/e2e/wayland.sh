@@ -44,10 +44,17 @@ pass "title and app id of the desktop entry, full screen where the compositor ch
 stop_weston
 bumblorbs_stop_xvfb
 
-# 640x480 points at scale 2 fill a 1280x960 screen.
-start_weston 1280x960 --scale=2
+# 640x480 points at scale 2 fill a 1280x960 screen (weston's window on the
+# Xvfb is its output's size times its scale).
+start_weston 1280x960 --scale=2 --width=640 --height=480
 start_wayland_app
 wait_until 10 more_than 800 white_in_label1_at 2 || fail "no instruction text at scale 2"
+# The whole output, not a part of it, shows the sixty balls, four times
+# their area at scale 1.
+sleep 2
+lit="$(least_of 3 eval 'echo $((1280 * 960 - $(count_colour 0 0 1280 960 000000)))')"
+[ "$lit" -gt 150000 ] && [ "$lit" -lt 250000 ] ||
+  fail "$lit pixels are not background at scale 2, where about 205,000 are right"
 # The widest run of one colour is a ball's fill, 66 pixels less its
 # outline on each side (an outline in black is not told from the background).
 fill="$(least_of 5 "$XINSPECT" widest)"
