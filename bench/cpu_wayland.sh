@@ -5,9 +5,11 @@
 # the servers that show it (weston, Xwayland, Xvfb) as percent of one core,
 # medians and spread of interleaved runs, the time from start to the first
 # frame, the program's resident memory, and whether it maps a GL library
-# (libEGL, libGL, libLLVM). Ends with the ratios the Wayland path is held to:
-# everything's CPU natively against through XWayland, and the program's
-# own CPU natively against on bare X11.
+# (libEGL, libGL, libLLVM). Where kwin_wayland is installed, the program
+# natively under kwin too (QPainter, on its own Xvfb), which keeps buffers
+# until its next repaint. Ends with the ratios the Wayland path is held to:
+# everything's CPU natively against through XWayland, the program's own CPU
+# natively against on bare X11, and under kwin against under weston.
 #   bench/cpu_wayland.sh [SECONDS] [RUNS]      (after ./test.sh has built everything)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,7 +28,11 @@ stop_all() {
   [ -z "$app" ] || { kill "$app" 2>/dev/null || true; wait "$app" 2>/dev/null || true; }
   [ -z "$weston_pid" ] || { kill "$weston_pid" 2>/dev/null || true; wait "$weston_pid" 2>/dev/null || true; }
   bumblorbs_stop_xvfb
-  [ -z "${bare_xvfb:-}" ] || { kill "$bare_xvfb" 2>/dev/null || true; wait "$bare_xvfb" 2>/dev/null || true; }
+  local pid
+  for pid in ${kwin_pid:-} ${kwin_xvfb:-} ${bare_xvfb:-}; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
   rm -rf "$work"
 }
 trap stop_all EXIT
@@ -35,6 +41,15 @@ trap stop_all EXIT
 bumblorbs_start_xvfb 1920x1080
 bare_display="$DISPLAY"
 bare_xvfb="$XVFB_PID"
+kwin_pid=""
+kwin_xvfb=""
+paths="wayland x11 bare"
+if command -v kwin_wayland >/dev/null; then
+  bumblorbs_start_xvfb 1920x1080
+  kwin_display="$DISPLAY"
+  kwin_xvfb="$XVFB_PID"
+  paths="$paths kwin"
+fi
 bumblorbs_start_xvfb 1920x1080
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -43,11 +58,21 @@ weston --backend=x11-backend.so --use-pixman --socket=bench --width=1920 --heigh
 weston_pid=$!
 until grep -q 'xserver listening on display' "$work/weston.log"; do sleep 0.1; done
 xwayland_display="$(grep -o 'listening on display :[0-9]*' "$work/weston.log" | grep -o ':[0-9]*')"
+if [ -n "$kwin_xvfb" ]; then
+  # A copy runs where the installed binary's file capabilities are refused.
+  cp /usr/bin/kwin_wayland "$work/kwin_wayland"
+  KWIN_COMPOSE=Q "$work/kwin_wayland" --x11-display "$kwin_display" --socket bench-kwin \
+    --width 1920 --height 1080 >"$work/kwin.log" 2>&1 &
+  kwin_pid=$!
+  until [ -S "$XDG_RUNTIME_DIR/bench-kwin" ]; do sleep 0.1; done
+fi
 
 server_ticks() {
   local total=0 pid servers
   if [ "$1" = bare ]; then
     servers="$bare_xvfb"
+  elif [ "$1" = kwin ]; then
+    servers="$kwin_pid $kwin_xvfb"
   else
     servers="$weston_pid $XVFB_PID $(pgrep -x Xwayland)"
   fi
@@ -64,6 +89,8 @@ start() {
     env -u DISPLAY WAYLAND_DISPLAY=bench SDL_AUDIODRIVER=dummy "$program" 2>/dev/null &
   elif [ "$1" = bare ]; then
     env -u WAYLAND_DISPLAY DISPLAY="$bare_display" SDL_AUDIODRIVER=dummy "$program" 2>/dev/null &
+  elif [ "$1" = kwin ]; then
+    env -u DISPLAY WAYLAND_DISPLAY=bench-kwin SDL_AUDIODRIVER=dummy "$program" 2>/dev/null &
   else
     env -u WAYLAND_DISPLAY DISPLAY="$xwayland_display" SDL_AUDIODRIVER=dummy "$program" 2>/dev/null &
   fi
@@ -74,6 +101,7 @@ start() {
 shown() {
   local display="$DISPLAY"
   [ "$1" != bare ] || display="$bare_display"
+  [ "$1" != kwin ] || display="$kwin_display"
   [ "$(DISPLAY="$display" "$xinspect" count $LABEL1_BOX FFFFFF 2>/dev/null || echo 0)" -gt 100 ]
 }
 
@@ -100,18 +128,18 @@ measure() {
 }
 
 for _ in $(seq "$runs"); do
-  measure wayland
-  measure x11
-  measure bare
+  for path in $paths; do
+    measure "$path"
+  done
 done
 
 column() { awk -v p="$1" -v c="$2" '$1 == p {print $c}' "$work/results"; }
 printf "| path at 1920x1080 | program %%CPU | servers %%CPU | together | first frame | RSS MB | GL maps |\n"
 printf "|---|---|---|---|---|---|---|\n"
-for path in wayland x11 bare; do
+for path in $paths; do
   printf "| %s | %s (%s) | %s (%s) | %s (%s) | %s ms (%s) | %s (%s) | %s |\n" \
     "$(case $path in wayland) echo "native Wayland (weston)";; x11) echo "X11 through XWayland (weston)";;
-       bare) echo "X11 on a bare Xvfb";; esac)" \
+       bare) echo "X11 on a bare Xvfb";; kwin) echo "native Wayland (kwin)";; esac)" \
     "$(column $path 2 | median)" "$(column $path 2 | spread)" \
     "$(column $path 3 | median)" "$(column $path 3 | spread)" \
     "$(column $path 4 | median)" "$(column $path 4 | spread)" \
@@ -122,3 +150,7 @@ awk -v w="$(column wayland 4 | median)" -v x="$(column x11 4 | median)" \
   -v wp="$(column wayland 2 | median)" -v bp="$(column bare 2 | median)" \
   'BEGIN {printf "\neverything natively / through XWayland: %.2f (at most 0.6)\n", w / x
           printf "program natively / on bare X11: %.2f (at most 1.5)\n", wp / bp}'
+if [[ " $paths " == *" kwin "* ]]; then
+  awk -v k="$(column kwin 2 | median)" -v w="$(column wayland 2 | median)" \
+    'BEGIN {printf "program under kwin / under weston: %.2f (at most 2)\n", k / w}'
+fi
