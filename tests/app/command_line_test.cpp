@@ -50,8 +50,6 @@ TEST(WindowSystemsToTryTest, WaylandFirstUnlessSdlVideoDriverDecides) {
     EXPECT_EQ(WindowSystemsToTry("wayland", ":0", "").Choices,
               (Choices{{"wayland", "wayland-0"}}));
     EXPECT_EQ(WindowSystemsToTry("kmsdrm", "", "").Choices, (Choices{{"kmsdrm", ""}}));
-    EXPECT_EQ(WindowSystemsToTry("", ":0", "wayland-1").Choices,
-              WindowSystemsToTry("", ":0", "wayland-1").Choices);
 }
 
 TEST(WindowSystemsToTryTest, RefusesWhatCannotShowAWindow) {

@@ -11,8 +11,14 @@ APP_PID=""
 APP_LOG="$WORK/app.log"
 
 WESTON_PID=""
+# Helpers a test starts beside the program, ended with it.
+HELPER_PIDS=()
 
 cleanup() {
+  local pid
+  for pid in "${HELPER_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
   if [ -n "$APP_PID" ]; then
     kill -9 "$APP_PID" 2>/dev/null || true
   fi
@@ -67,6 +73,30 @@ start_weston() {
   fi
 }
 
+# start_hostile_socket MODE PATH: a Unix socket at PATH that accepts
+# connections and then stays silent (silent), closes them (closing) or sends
+# random bytes (garbage), as a broken compositor might.
+start_hostile_socket() {
+  python3 -c '
+import os, socket, sys
+mode, path = sys.argv[1], sys.argv[2]
+server = socket.socket(socket.AF_UNIX)
+server.bind(path)
+server.listen(8)
+kept = []
+while True:
+    client, _ = server.accept()
+    if mode == "closing":
+        client.close()
+        continue
+    if mode == "garbage":
+        client.send(os.urandom(4096))
+    kept.append(client)
+' "$1" "$2" &
+  HELPER_PIDS+=($!)
+  wait_until 5 test -S "$2" || fail "the $1 socket did not start"
+}
+
 # stop_weston: ends the compositor (and its XWayland) under whatever runs on it.
 stop_weston() {
   kill "$WESTON_PID"
@@ -76,7 +106,7 @@ stop_weston() {
 
 # start_wayland_app [env assignments...]: the program as a native Wayland client.
 start_wayland_app() {
-  start_app -u DISPLAY WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" "$@"
+  start_app -u DISPLAY WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" SDL_AUDIODRIVER=dummy "$@"
 }
 
 # wait_window: prints the program's window id once it is shown.

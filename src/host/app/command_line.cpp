@@ -27,7 +27,9 @@ std::string UsageText() {
            "Sixty coloured balls bounce about a full-screen window.\n"
            "Left-click paints the background in a random colour; right-click ends the toy.\n"
            "  --help     show this help and exit\n"
-           "  --version  show the version and exit\n";
+           "  --version  show the version and exit\n"
+           "The window goes on the Wayland compositor WAYLAND_DISPLAY names, else on the\n"
+           "X display DISPLAY names; SDL_VIDEODRIVER=x11 or wayland decides instead.\n";
 }
 
 std::string VersionText() { return "Bumblorbs " BUMBLORBS_VERSION "\n"; }
