@@ -47,10 +47,5 @@ pass "scale 1.5: balls of $ball real pixels, sharp outlines, label and count in 
 release 1 60 35
 sleep 0.3
 [ "$(dominant)" = 000000 ] || fail "a release over the label painted the background"
-release 1 1200 900
-not_black() { [ "$(dominant)" != 000000 ]; }
-wait_until 3 not_black || fail "a left release did not paint the background"
-release 3 1200 900
-wait_exit 3
-[ "$EXIT_STATUS" -eq 0 ] || fail "right release ended with status $EXIT_STATUS"
+left_paints_right_ends 1200 900
 pass "releases: over the label nothing, left paints, right ends with status 0"
