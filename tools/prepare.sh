@@ -11,7 +11,7 @@ BUMBLORBS_TEST_PACKAGES=(
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-apps x11-utils x11-xserver-utils openbox xfwm4 xfce4-panel dbus-daemon
   fonts-dejavu-core man-db xscreensaver
-  weston xwayland libegl-mesa0 libgl1-mesa-dri
+  weston xwayland libegl-mesa0 libgl1-mesa-dri kwin-wayland sway
   desktop-file-utils appstream dpkg-dev file lintian python3 pulseaudio pulseaudio-utils
   cppcheck clang-tidy
 )

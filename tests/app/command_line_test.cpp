@@ -98,8 +98,6 @@ TEST(WindowSystemsToTryTest, WaylandFirstUnlessSdlVideoDriverDecides) {
     EXPECT_EQ(WindowSystemsToTry("wayland", ":0", "wayland-1").Choices, Choices{wayland});
     EXPECT_EQ(WindowSystemsToTry("wayland", ":0", "").Choices, (Choices{{"wayland", "wayland-0"}}));
     EXPECT_EQ(WindowSystemsToTry("kmsdrm", "", "").Choices, (Choices{{"kmsdrm", ""}}));
-    EXPECT_EQ(WindowSystemsToTry("", ":0", "wayland-1").Choices,
-              WindowSystemsToTry("", ":0", "wayland-1").Choices);
 }
 
 TEST(WindowSystemsToTryTest, RefusesWhatCannotShowAWindow) {

@@ -11,8 +11,14 @@ APP_PID=""
 APP_LOG="$WORK/app.log"
 
 WESTON_PID=""
+# Helpers a test starts beside the program, ended with it.
+HELPER_PIDS=()
 
 cleanup() {
+  local pid
+  for pid in "${HELPER_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
   if [ -n "$APP_PID" ]; then
     kill -9 "$APP_PID" 2>/dev/null || true
   fi
@@ -67,6 +73,30 @@ start_weston() {
   fi
 }
 
+# start_hostile_socket MODE PATH: a Unix socket at PATH that accepts
+# connections and then stays silent (silent), closes them (closing) or sends
+# random bytes (garbage), as a broken compositor might.
+start_hostile_socket() {
+  python3 -c '
+import os, socket, sys
+mode, path = sys.argv[1], sys.argv[2]
+server = socket.socket(socket.AF_UNIX)
+server.bind(path)
+server.listen(8)
+kept = []
+while True:
+    client, _ = server.accept()
+    if mode == "closing":
+        client.close()
+        continue
+    if mode == "garbage":
+        client.send(os.urandom(4096))
+    kept.append(client)
+' "$1" "$2" &
+  HELPER_PIDS+=($!)
+  wait_until 5 test -S "$2" || fail "the $1 socket did not start"
+}
+
 # stop_weston: ends the compositor (and its XWayland) under whatever runs on it.
 stop_weston() {
   kill "$WESTON_PID"
@@ -76,7 +106,7 @@ stop_weston() {
 
 # start_wayland_app [env assignments...]: the program as a native Wayland client.
 start_wayland_app() {
-  start_app -u DISPLAY WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" "$@"
+  start_app -u DISPLAY WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" SDL_AUDIODRIVER=dummy "$@"
 }
 
 # wait_window: prints the program's window id once it is shown.
@@ -163,3 +193,14 @@ dominant() { "$XINSPECT" dominant; }
 
 # release BUTTON X Y: a click whose release lands at X,Y.
 release() { xdotool mousemove "$2" "$3" click "$1"; }
+
+# left_paints_right_ends X Y: a left release at X,Y paints the background
+# in a colour, and a right release there ends the program with status 0.
+not_black() { [ "$(dominant)" != 000000 ]; }
+left_paints_right_ends() {
+  release 1 "$1" "$2"
+  wait_until 3 not_black || fail "a left release did not paint the background"
+  release 3 "$1" "$2"
+  wait_exit 3
+  [ "$EXIT_STATUS" -eq 0 ] || fail "right release ended with status $EXIT_STATUS"
+}

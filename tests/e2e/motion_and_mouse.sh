@@ -26,7 +26,6 @@ alive || fail "a release over a label or a middle release ended the program"
 pass "labels and the middle button change nothing"
 
 release 1 600 440
-not_black() { [ "$(dominant)" != 000000 ]; }
 wait_until 3 not_black || fail "a left release did not paint the background"
 background="$(dominant)"
 pass "left release paints the background #$background"

@@ -18,10 +18,5 @@ wait_until 3 red_ball || fail "no red ball 0"
   fail "not one line naming the slower path: $(cat "$APP_LOG")"
 pass "16-bit: the picture, and one line on the slower path"
 
-release 1 600 440
-not_black() { [ "$(dominant)" != 000000 ]; }
-wait_until 3 not_black || fail "a left release did not paint the background"
-release 3 600 440
-wait_exit 3
-[ "$EXIT_STATUS" -eq 0 ] || fail "right release ended with status $EXIT_STATUS"
+left_paints_right_ends 600 440
 pass "left release paints, right release ends with status 0"

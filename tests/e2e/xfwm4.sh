@@ -17,7 +17,20 @@ xfwm4 --compositor=off >/dev/null 2>&1 &
 wm=$!
 xfce4-panel >/dev/null 2>&1 &
 panel_pid=$!
-trap 'kill $panel_pid $wm $(cat "$WORK/bus.pid") 2>/dev/null || true; cleanup' EXIT
+# The panel, and the settings daemon that its bus started, may still write
+# their settings as they end: they are waited for before the work folder goes.
+stop_desktop() {
+  local bus
+  bus="$(cat "$WORK/bus.pid")"
+  kill $panel_pid $wm 2>/dev/null || true
+  wait $panel_pid $wm 2>/dev/null || true
+  pkill -P "$bus" 2>/dev/null || true
+  kill "$bus" 2>/dev/null || true
+  gone() { ! pgrep -P "$bus" >/dev/null && ! kill -0 "$bus" 2>/dev/null; }
+  wait_until 2 gone || true
+  cleanup
+}
+trap stop_desktop EXIT
 panel_shown() {
   local id
   for id in $(xdotool search --onlyvisible --class xfce4-panel 2>/dev/null); do

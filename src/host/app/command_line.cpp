@@ -90,9 +90,11 @@ std::string UsageText() {
            "  --window-id ID  draw into the X window ID (decimal or 0x hex), as a screen saver\n"
            "  --help          show this help and exit\n"
            "  --version       show the version and exit\n"
-           "As a screen saver the toy reads no mouse, stays silent and needs an X display\n"
-           "(DISPLAY). XScreenSaver names its window in XSCREENSAVER_WINDOW: with no option\n"
-           "or with --root, the toy draws into that window where it is set.\n";
+           "The window goes on the Wayland compositor WAYLAND_DISPLAY names, else on the\n"
+           "X display DISPLAY names; SDL_VIDEODRIVER=x11 or wayland decides instead.\n"
+           "As a screen saver the toy reads no mouse, stays silent and always draws on the\n"
+           "X display DISPLAY names. XScreenSaver names its window in XSCREENSAVER_WINDOW:\n"
+           "with no option or with --root, the toy draws into that window where it is set.\n";
 }
 
 std::string VersionText() { return "Bumblorbs " BUMBLORBS_VERSION "\n"; }

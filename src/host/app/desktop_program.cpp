@@ -14,7 +14,7 @@
 #include "host/app/video_session.h"
 #include "host/audio/beeper.h"
 #include "host/core/say.h"
-#include "host/wayland/wayland_window.h"
+#include "host/wayland/open_wayland_window.h"
 
 namespace bumblorbs {
 namespace {
@@ -35,7 +35,7 @@ void Open(const WindowSystemChoice& choice, OpenWindow& open) {
     if (choice.Driver == WaylandDriver) {
         // The compositor first: until SDL's session starts, a signal ends a
         // hung connect at once.
-        auto window = std::make_unique<WaylandWindow>(choice.Target);
+        auto window = OpenWaylandWindow(choice.Target);
         open.Session.emplace("");
         open.Window = std::move(window);
     } else {

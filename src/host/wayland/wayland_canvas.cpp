@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
 #include "host/sdl/pixel_rows.h"
 
@@ -15,8 +16,9 @@ namespace {
 // At most this many buffers: one the compositor shows, one it may still
 // read, one to draw in.
 constexpr std::size_t MostBuffers = 3;
-// Past this many rectangles to take over, a buffer takes the whole picture.
-constexpr std::size_t MostMissedRects = 256;
+// Two take turns where the compositor keeps pace; a third, made while it
+// lagged, goes once it has not been drawn for this many frames.
+constexpr std::uint64_t SpareFrames = 64;
 
 // A descriptor closed when it goes out of scope.
 struct FileDescriptor {
@@ -52,6 +54,19 @@ private:
     void* address_;
 };
 
+// A file in memory of `bytes`, for the compositor to map too.
+int SharedFile(std::size_t bytes) {
+    const int fd = memfd_create("bumblorbs", MFD_CLOEXEC);
+    if (fd >= 0 && ftruncate(fd, static_cast<off_t>(bytes)) == 0) {
+        return fd;
+    }
+    const std::string reason = std::strerror(errno);
+    if (fd >= 0) {
+        close(fd);
+    }
+    throw HostFault("no shared memory for the window: " + reason);
+}
+
 void OnRelease(void* data, wl_buffer* /*buffer*/) { *static_cast<bool*>(data) = false; }
 
 constexpr wl_buffer_listener ReleaseListener{&OnRelease};
@@ -72,12 +87,11 @@ void AddDamage(Damage& pending, const Damage& more) {
 }  // namespace
 
 struct WaylandCanvas::Buffer {
-    Buffer(wl_shm* shm, PixelSize size)
+    // A buffer of `size` in the memory file `fd`.
+    Buffer(wl_shm* shm, PixelSize size, int fd)
         : Bytes(static_cast<std::size_t>(size.Width) * static_cast<std::size_t>(size.Height) * 4),
-          Memory(SharedFile(Bytes), Bytes) {
-        const ShmPoolHandle pool(
-            wl_shm_create_pool(shm, File->Value, static_cast<std::int32_t>(Bytes)));
-        File.reset();
+          Memory(fd, Bytes) {
+        const ShmPoolHandle pool(wl_shm_create_pool(shm, fd, static_cast<std::int32_t>(Bytes)));
         if (!pool) {
             throw HostFault("wl_shm_create_pool");
         }
@@ -95,26 +109,34 @@ struct WaylandCanvas::Buffer {
         }
     }
 
-    // A file in memory of `bytes`, kept open until the pool is made.
-    int SharedFile(std::size_t bytes) {
-        File = std::make_unique<FileDescriptor>(memfd_create("bumblorbs", MFD_CLOEXEC));
-        if (File->Value < 0 || ftruncate(File->Value, static_cast<off_t>(bytes)) != 0) {
-            throw HostFault("no shared memory for the window: " +
-                            std::string(std::strerror(errno)));
-        }
-        return File->Value;
-    }
-
     std::size_t Bytes;
-    std::unique_ptr<FileDescriptor> File;
     Mapping Memory;
     BufferHandle Handle;
     SurfaceHandle Target;
     bool Busy = false;
     // Whether it holds no picture worth catching up from, and else what the
-    // frames it missed changed.
+    // frames it missed changed, and how many pixels that is: where as many
+    // as the buffer holds, the whole picture is copied instead.
     bool Stale = true;
     std::vector<SDL_Rect> Missed;
+    std::size_t MissedPixels = 0;
+    std::uint64_t DrawnInFrame = 0;
+
+    std::size_t Pixels() const { return Bytes / 4; }
+    void Miss(const std::vector<SDL_Rect>& rects) {
+        if (Stale) {
+            return;
+        }
+        for (const SDL_Rect& rect : rects) {
+            MissedPixels += static_cast<std::size_t>(rect.w) * static_cast<std::size_t>(rect.h);
+        }
+        Stale = MissedPixels >= Pixels();
+        if (Stale) {
+            Missed.clear();
+        } else {
+            Missed.insert(Missed.end(), rects.begin(), rects.end());
+        }
+    }
 };
 
 WaylandCanvas::WaylandCanvas(WaylandConnection& connection, wl_shm* shm, wl_surface* surface,
@@ -128,19 +150,27 @@ WaylandCanvas::WaylandCanvas(WaylandConnection& connection, wl_shm* shm, wl_surf
 WaylandCanvas::~WaylandCanvas() = default;
 
 WaylandCanvas::Buffer* WaylandCanvas::FreeBuffer() {
+    if (buffers_.size() == MostBuffers) {
+        std::erase_if(buffers_, [this](const std::unique_ptr<Buffer>& buffer) {
+            return !buffer->Busy && buffer.get() != latest_ &&
+                   buffer->DrawnInFrame + SpareFrames < frame_;
+        });
+    }
     for (const std::unique_ptr<Buffer>& buffer : buffers_) {
         if (!buffer->Busy) {
             return buffer.get();
         }
     }
     if (buffers_.size() < MostBuffers) {
-        buffers_.push_back(std::make_unique<Buffer>(shm_, drawn_.Buffer));
+        const FileDescriptor file(SharedFile(static_cast<std::size_t>(drawn_.Buffer.Width) *
+                                             static_cast<std::size_t>(drawn_.Buffer.Height) * 4));
+        buffers_.push_back(std::make_unique<Buffer>(shm_, drawn_.Buffer, file.Value));
         return buffers_.back().get();
     }
     return nullptr;
 }
 
-void WaylandCanvas::CatchUp(Buffer& buffer) const {
+void WaylandCanvas::CatchUp(Buffer& buffer, const std::vector<SDL_Rect>& painted) const {
     if (latest_ == nullptr || latest_ == &buffer) {
         return;
     }
@@ -150,10 +180,32 @@ void WaylandCanvas::CatchUp(Buffer& buffer) const {
         std::memcpy(to->pixels, from->pixels, buffer.Bytes);
         return;
     }
-    for (const SDL_Rect& rect : buffer.Missed) {
+    const auto copy = [from, to](const SDL_Rect& rect) {
         for (int y = rect.y; y < rect.y + rect.h; ++y) {
             std::memcpy(PixelRow(to, y) + rect.x, PixelRow(from, y) + rect.x,
                         static_cast<std::size_t>(rect.w) * sizeof(std::uint32_t));
+        }
+    };
+    // What this frame paints again need not be copied first: a ball that
+    // moved on leaves only the edge of its older place to take over.
+    std::vector<SDL_Rect> pieces;
+    for (const SDL_Rect& missed : buffer.Missed) {
+        pieces.assign(1, missed);
+        for (const SDL_Rect& hole : painted) {
+            for (std::size_t i = pieces.size(); i-- > 0;) {
+                SDL_Rect overlap;
+                if (SDL_IntersectRect(&pieces[i], &hole, &overlap) != SDL_TRUE) {
+                    continue;
+                }
+                const RectsAround around = AroundHole(pieces[i], overlap);
+                pieces[i] = pieces.back();
+                pieces.pop_back();
+                pieces.insert(pieces.end(), around.Rects.begin(),
+                              around.Rects.begin() + static_cast<std::ptrdiff_t>(around.Count));
+            }
+        }
+        for (const SDL_Rect& piece : pieces) {
+            copy(piece);
         }
     }
 }
@@ -167,7 +219,9 @@ void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
         geometryUnsent_ = true;
         pending_.Everything = true;
     }
-    if (drawn_.Buffer.Width <= 0 || drawn_.Buffer.Height <= 0) {
+    // The compositor has not shown the last frame yet, or shows nothing of
+    // the window now: the damage waits for it.
+    if (frameCallback_ || drawn_.Buffer.Width <= 0 || drawn_.Buffer.Height <= 0) {
         return;
     }
     Buffer* buffer = FreeBuffer();
@@ -177,15 +231,20 @@ void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
     if (latest_ == nullptr) {
         pending_.Everything = true;
     }
-    CatchUp(*buffer);
-    const std::vector<SDL_Rect> rects = painter.Paint(buffer->Target.get(), scene, pending_);
+    PaintPlan plan = painter.Plan(scene, pending_, drawn_.Buffer.Width, drawn_.Buffer.Height);
+    CatchUp(*buffer, plan.Rects);
+    for (const SDL_Rect& area : plan.Rects) {
+        painter.PaintArea(buffer->Target.get(), {0, 0}, scene, plan, area);
+    }
+    const std::vector<SDL_Rect> rects = std::move(plan.Rects);
     pending_ = Damage{};
     buffer->Stale = false;
     buffer->Missed.clear();
+    buffer->MissedPixels = 0;
+    buffer->DrawnInFrame = ++frame_;
     for (const std::unique_ptr<Buffer>& other : buffers_) {
-        if (other.get() != buffer && !other->Stale) {
-            other->Missed.insert(other->Missed.end(), rects.begin(), rects.end());
-            other->Stale = other->Missed.size() > MostMissedRects;
+        if (other.get() != buffer) {
+            other->Miss(rects);
         }
     }
     latest_ = buffer;
@@ -211,9 +270,19 @@ void WaylandCanvas::Commit(Buffer& buffer, const std::vector<SDL_Rect>& rects) {
     for (const SDL_Rect& rect : rects) {
         wl_surface_damage_buffer(surface_, rect.x, rect.y, rect.w, rect.h);
     }
+    frameCallback_.reset(wl_surface_frame(surface_));
+    if (frameCallback_) {
+        wl_callback_add_listener(frameCallback_.get(), &FrameListener, this);
+    }
     wl_surface_commit(surface_);
     buffer.Busy = true;
     connection_.Flush();
 }
+
+void WaylandCanvas::FrameDone(void* data, wl_callback* /*callback*/, std::uint32_t /*time*/) {
+    static_cast<WaylandCanvas*>(data)->frameCallback_.reset();
+}
+
+const wl_callback_listener WaylandCanvas::FrameListener{&WaylandCanvas::FrameDone};
 
 }  // namespace bumblorbs

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -14,11 +15,13 @@
 namespace bumblorbs {
 
 // Paints a Wayland surface in shared-memory buffers at its real pixels and
-// hands the compositor only the rectangles that changed. A buffer the
-// compositor still reads is left alone until it releases it; where none is
-// free a further one is made, up to three, and past that the frame waits
-// for the next tick with its damage kept. A buffer drawn again first takes
-// over, from the latest, the rectangles the frames it missed changed.
+// hands the compositor only the rectangles that changed, at the pace the
+// compositor shows them: until it has shown the last frame, the damage of
+// later ticks waits for the next. A buffer the compositor still reads is
+// left alone until it releases it; where none is free a further one is
+// made, up to three, and past that the frame waits for the next tick with
+// its damage kept. A buffer drawn again first takes over, from the latest,
+// the rectangles the frames it missed changed.
 class WaylandCanvas final : public WindowCanvas {
 public:
     // `geometry` is the size and scale the surface is to have, read on
@@ -35,8 +38,12 @@ private:
     struct Buffer;
 
     Buffer* FreeBuffer();
-    void CatchUp(Buffer& buffer) const;
+    // Takes over from the latest buffer what the frames `buffer` missed
+    // changed, except where `painted` is painted anew.
+    void CatchUp(Buffer& buffer, const std::vector<SDL_Rect>& painted) const;
     void Commit(Buffer& buffer, const std::vector<SDL_Rect>& rects);
+    static void FrameDone(void* data, wl_callback* callback, std::uint32_t time);
+    static const wl_callback_listener FrameListener;
 
     WaylandConnection& connection_;
     wl_shm* shm_;
@@ -47,8 +54,12 @@ private:
     // told it.
     SurfaceGeometry drawn_;
     bool geometryUnsent_ = true;
+    // The compositor's word that it has shown the last frame, while awaited.
+    CallbackHandle frameCallback_;
     std::vector<std::unique_ptr<Buffer>> buffers_;
     Buffer* latest_ = nullptr;
+    // Frames drawn so far.
+    std::uint64_t frame_ = 0;
     // What changed since the last frame the compositor got.
     Damage pending_;
 };

@@ -111,7 +111,7 @@ void WaylandConnection::RoundTrip(std::int64_t deadlineNs) {
     wl_callback_add_listener(sync.get(), &SyncListener, &done);
     while (!done) {
         if (MonotonicNs() >= deadlineNs) {
-            throw HostFault("it did not answer in time");
+            throw HostFault("did not answer in time");
         }
         Pump(deadlineNs);
     }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <fractional-scale-v1-client-protocol.h>
+#include <viewporter-client-protocol.h>
 #include <wayland-client.h>
 #include <wayland-cursor.h>
+#include <xdg-shell-client-protocol.h>
 
-#include "fractional-scale-v1-client-protocol.h"
 #include "host/core/owned_handle.h"
-#include "viewporter-client-protocol.h"
-#include "xdg-shell-client-protocol.h"
 
 namespace bumblorbs {
 

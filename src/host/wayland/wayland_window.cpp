@@ -11,6 +11,7 @@
 #include "behaviour/handle_mouse_up.h"
 #include "host/core/monotonic_clock.h"
 #include "host/sdl/host_fault.h"
+#include "host/wayland/open_wayland_window.h"
 #include "scene/designed_layout.h"
 
 namespace bumblorbs {
@@ -230,7 +231,7 @@ WaylandWindow::WaylandWindow(std::string_view socket) : connection_(socket) {
     } catch (const std::exception& fault) {
         const std::string problem = connection_.Problem();
         throw NoDisplay("the Wayland compositor at " + connection_.SocketPath() + " " +
-                        (problem.empty() ? fault.what() : "failed: " + problem));
+                        (problem.empty() ? fault.what() : "broke the connection: " + problem));
     }
 }
 
@@ -446,6 +447,10 @@ void WaylandWindow::Deliver(WindowEvents& events) {
         closeRequested_ = false;
         events.CloseRequested();
     }
+}
+
+std::unique_ptr<HostWindow> OpenWaylandWindow(std::string_view socket) {
+    return std::make_unique<WaylandWindow>(socket);
 }
 
 }  // namespace bumblorbs
