@@ -251,7 +251,7 @@ protected:
 
 TEST_P(OutlineTest, IsOnePixelWideOnTheAxesAndTheDiagonals) {
     const int diameter = GetParam();
-    const BallSprite sprite(diameter, 0x00000000, 0x00FFFFFF);
+    const BallSprite sprite(DiscShape(diameter), 0x00000000, 0x00FFFFFF);
     const SurfaceHandle picture(
         SDL_CreateRGBSurfaceWithFormat(0, diameter, diameter, 32, SDL_PIXELFORMAT_XRGB8888));
     ASSERT_TRUE(picture);

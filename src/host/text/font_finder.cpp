@@ -87,4 +87,6 @@ FoundFace FindFace(std::string_view family, int pixelSize, std::string_view text
     return Describe(sorted->fonts[0], false);
 }
 
+void ReleaseFontconfig() { FcFini(); }
+
 }  // namespace bumblorbs
