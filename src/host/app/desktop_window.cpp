@@ -32,6 +32,8 @@ DesktopWindow::DesktopWindow(HostWindow& window, Beeper* beeper)
 void DesktopWindow::Run() {
     StartScene(scene_, services_);
     window_.Show();
+    // Painted at once, not a tick later.
+    Paint();
     while (!services_.Unloaded()) {
         SyncTimer();
         std::optional<std::int64_t> deadline;

@@ -1,5 +1,7 @@
 #include "host/text/label_text.h"
 
+#include <malloc.h>
+
 #include <numeric>
 #include <string_view>
 #include <vector>
@@ -112,8 +114,9 @@ SDL_Surface* LabelText::Rendered(const Scene& scene, LabelId id) {
     }
     slot.RenderedCaption = label.Caption;
     // Label1's text never changes; the count's comes from the cache.
-    if (!slot.KeepFont && (slot.Glyphs || id == LabelId::Label1)) {
+    if (!slot.KeepFont && slot.Font && (slot.Glyphs || id == LabelId::Label1)) {
         slot.Font.reset();
+        malloc_trim(0);
     }
     return slot.Image.get();
 }
