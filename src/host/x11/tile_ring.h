@@ -13,7 +13,7 @@
 
 namespace bumblorbs {
 
-// The memory the tiles are composed in, about 1 MB in two halves: frames
+// The memory the tiles are composed in, 256 kB in two halves: frames
 // follow each other in one half until it is full, and the ring turns to the
 // other, waiting only if the server has not yet read it. Each half's last
 // tile asks for a completion notice, read only when the ring turns, so the
@@ -21,8 +21,9 @@ namespace bumblorbs {
 // halves are the client's own and the tiles go over the connection.
 class TileRing {
 public:
-    // Pixels in each half.
-    static constexpr std::size_t HalfPixels = std::size_t{128} * 1024;
+    // Pixels in each half: several frames' worth, as a frame composes only
+    // where balls overlap each other or a label (a few thousand pixels).
+    static constexpr std::size_t HalfPixels = std::size_t{32} * 1024;
 
     TileRing(Display* display, Visual* visual, Window window, GC gc);
 
