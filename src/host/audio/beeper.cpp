@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -73,6 +74,8 @@ bool Beeper::Start() {
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
             audio_ = false;
         }
+        // The sound libraries' probing leaves freed memory behind.
+        malloc_trim(0);
     }
     std::cerr << "Bumblorbs: no sound (" << problem_ << "); carrying on silently\n";
     return false;
