@@ -115,6 +115,11 @@ const std::uint32_t* BallSlots::SlotPixels(std::size_t ball, BallSprite& sprite,
     Slot& held = slots_[ball];
     if (held.Content != wanted) {
         // The server may not have read the slot for the last put from it.
+        // The completion notices that have come since say how far it has
+        // read; only where they do not reach that put is it waited for.
+        if (LastKnownRequestProcessed(display_) < held.LastPut) {
+            XEventsQueued(display_, QueuedAfterReading);
+        }
         if (LastKnownRequestProcessed(display_) < held.LastPut) {
             XSync(display_, False);
         }
