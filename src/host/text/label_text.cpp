@@ -100,9 +100,10 @@ SDL_Surface* LabelText::Rendered(const Scene& scene, LabelId id) {
                                          ColourOf(label), mapping_.ToPixels(label.Box.Width));
         slot.KeepFont = !slot.Glyphs;
     }
-    slot.Image.reset();
     if (slot.Glyphs) {
-        slot.Image = slot.Glyphs->Render(label.Caption);
+        slot.Image = slot.Glyphs->Render(label.Caption, std::move(slot.Image));
+    } else {
+        slot.Image.reset();
     }
     if (!slot.Image) {
         // A text the cache cannot draw is seldom alone: the font stays.
