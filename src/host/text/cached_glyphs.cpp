@@ -117,37 +117,35 @@ std::optional<CachedGlyphs> CachedGlyphs::Make(TTF_Font* font,
     return cache;
 }
 
-std::size_t CachedGlyphs::Split(std::string_view text, GlyphRun& glyphs) const {
-    std::size_t count = 0;
+bool CachedGlyphs::Split(std::string_view text, std::vector<const Glyph*>& glyphs) const {
+    glyphs.clear();
     while (!text.empty()) {
         const auto found = std::find_if(glyphs_.begin(), glyphs_.end(), [&](const Glyph& glyph) {
             return text.substr(0, glyph.Text.size()) == glyph.Text;
         });
-        if (found == glyphs_.end() || count == glyphs.size()) {
-            return 0;
+        if (found == glyphs_.end()) {
+            return false;
         }
-        glyphs[count++] = &*found;
+        glyphs.push_back(&*found);
         text.remove_prefix(found->Text.size());
     }
-    return count;
+    return !glyphs.empty();
 }
 
-SurfaceHandle CachedGlyphs::Render(std::string_view text, SurfaceHandle reuse) const {
-    GlyphRun glyphs{};
-    const std::size_t count = Split(text, glyphs);
-    if (count == 0) {
+SurfaceHandle CachedGlyphs::Render(std::string_view text) const {
+    std::vector<const Glyph*> glyphs;
+    if (!Split(text, glyphs)) {
         return SurfaceHandle();
     }
     // Where the pen stands at each glyph, and how far the ink reaches on
     // either side of the first pen position.
-    std::array<int, MaxGlyphs> pens{};
+    std::vector<int> pens;
     int pen = 0;
     int left = 0;
     int right = 0;
     int height = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        const Glyph* glyph = glyphs[i];
-        pens[i] = pen;
+    for (const Glyph* glyph : glyphs) {
+        pens.push_back(pen);
         height = std::max(height, glyph->Image->h);
         left = std::min(left, pen + glyph->Left);
         right = std::max(right, pen + glyph->Right);
@@ -158,17 +156,14 @@ SurfaceHandle CachedGlyphs::Render(std::string_view text, SurfaceHandle reuse) c
     if (width >= wrapWidth_) {
         return SurfaceHandle();
     }
-    SurfaceHandle image = reuse && reuse->w == width && reuse->h == height &&
-                                  reuse->format->format == SDL_PIXELFORMAT_ARGB8888
-                              ? std::move(reuse)
-                              : SurfaceHandle(SDL_CreateRGBSurfaceWithFormat(
-                                    0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
+    SurfaceHandle image(
+        SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
     if (!image) {
         return image;
     }
     const Uint32 ink = SDL_MapRGBA(image->format, colour_.r, colour_.g, colour_.b, 0);
     SDL_FillRect(image.get(), nullptr, ink);
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < glyphs.size(); ++i) {
         const SDL_Surface* source = glyphs[i]->Image.get();
         // The glyph's own image starts its ink at the pen unless the ink
         // reaches left of it.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,10 +26,8 @@ public:
                                             SDL_Color colour, int wrapWidth);
 
     // The image of `text`, or null when it holds a character that is not
-    // cached or is too wide for one line (the font would wrap it). Drawn
-    // into `reuse` where that has the image's size, as the count's last
-    // image mostly has: no allocation then.
-    SurfaceHandle Render(std::string_view text, SurfaceHandle reuse = SurfaceHandle()) const;
+    // cached or is too wide for one line (the font would wrap it).
+    SurfaceHandle Render(std::string_view text) const;
 
 private:
     struct Glyph {
@@ -44,14 +40,8 @@ private:
 
     CachedGlyphs(TTF_Font* font, SDL_Color colour, int wrapWidth)
         : font_(font), colour_(colour), wrapWidth_(wrapWidth) {}
-    // The most glyphs a text drawn from the cache has; longer texts are
-    // rendered whole.
-    static constexpr std::size_t MaxGlyphs = 32;
-    using GlyphRun = std::array<const Glyph*, MaxGlyphs>;
-
-    // Splits `text` into cached glyphs and says how many; none when some
-    // part is not cached or there are too many.
-    std::size_t Split(std::string_view text, GlyphRun& glyphs) const;
+    // Splits `text` into cached glyphs; false when some part is not cached.
+    bool Split(std::string_view text, std::vector<const Glyph*>& glyphs) const;
     // True when this cache draws `text` exactly as the font does.
     bool Matches(std::string_view text) const;
 

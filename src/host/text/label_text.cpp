@@ -100,10 +100,9 @@ SDL_Surface* LabelText::Rendered(const Scene& scene, LabelId id) {
                                          ColourOf(label), mapping_.ToPixels(label.Box.Width));
         slot.KeepFont = !slot.Glyphs;
     }
+    slot.Image.reset();
     if (slot.Glyphs) {
-        slot.Image = slot.Glyphs->Render(label.Caption, std::move(slot.Image));
-    } else {
-        slot.Image.reset();
+        slot.Image = slot.Glyphs->Render(label.Caption);
     }
     if (!slot.Image) {
         // A text the cache cannot draw is seldom alone: the font stays.
