@@ -221,6 +221,30 @@ TEST_P(RenderTest, TilesOfManyTicksAddUpToAWholeRepaint) {
     EXPECT_EQ(differing, 0);
 }
 
+// The fonts are closed once the glyph cache draws the count; a text the
+// cache cannot draw opens the font again and comes out as the font draws it.
+TEST_P(RenderTest, ACountTheCacheCannotDrawOpensTheFontAgain) {
+    for (const char* count : {"0", "1,234"}) {
+        scene.SetCaption(LabelId::Label2, count);
+        ASSERT_NE(labels.Rendered(scene, LabelId::Label2), nullptr);
+    }
+    scene.SetCaption(LabelId::Label2, "1,234!");
+    const SDL_Surface* ours = labels.Rendered(scene, LabelId::Label2);
+    LabelText fresh(scene, mapping, ",");
+    const SDL_Surface* theirs = fresh.Rendered(scene, LabelId::Label2);
+    ASSERT_NE(ours, nullptr);
+    ASSERT_NE(theirs, nullptr);
+    ASSERT_EQ(ours->w, theirs->w);
+    ASSERT_EQ(ours->h, theirs->h);
+    int differing = 0;
+    for (int y = 0; y < ours->h; ++y) {
+        for (int x = 0; x < ours->w; ++x) {
+            differing += PixelRow(ours, y)[x] != PixelRow(theirs, y)[x] ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
 // A white outline on a black fill over black: every pixel then shows how
 // much of it the outline covers. Its weight is the outline's area within a
 // sector of the circle, read from the picture, over the sector's arc: one
@@ -251,7 +275,7 @@ protected:
 
 TEST_P(OutlineTest, IsOnePixelWideOnTheAxesAndTheDiagonals) {
     const int diameter = GetParam();
-    const BallSprite sprite(diameter, 0x00000000, 0x00FFFFFF);
+    const BallSprite sprite(DiscShape(diameter), 0x00000000, 0x00FFFFFF);
     const SurfaceHandle picture(
         SDL_CreateRGBSurfaceWithFormat(0, diameter, diameter, 32, SDL_PIXELFORMAT_XRGB8888));
     ASSERT_TRUE(picture);

@@ -71,11 +71,8 @@ int RunBumblorbs() {
     }
 
     Beeper beeper;
-    if (!beeper.Working()) {
-        Say("no sound (" + beeper.Problem() + "); carrying on silently");
-    }
     try {
-        DesktopWindow form1(*open.Window, beeper.Working() ? &beeper : nullptr);
+        DesktopWindow form1(*open.Window, &beeper);
         form1.Run();
     } catch (const std::exception& fault) {
         ReportFatal(fault.what(), open.Window.get());

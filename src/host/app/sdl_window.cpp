@@ -96,17 +96,28 @@ float SdlWindow::Dpi() const { return DesktopDpi(window_.get()); }
 
 void SdlWindow::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& events) {
     SDL_Event event;
-    if (deadlineNs) {
-        // One wake a tick: sleep to the tick's deadline, then take every
-        // event that came meanwhile, so input waits at most one tick. A
-        // signal cuts the sleep short and is taken at once.
+    bool pump = true;
+    if (deadlineNs && inputWatch_.Active()) {
+        // One wake a tick, at its deadline or at the first input before it;
+        // SDL's pump runs only where there may be something to read.
+        pump = inputWatch_.Sleep(*deadlineNs);
+    } else if (deadlineNs) {
+        // Elsewhere: sleep to the tick's deadline, then take every event
+        // that came meanwhile, so input waits at most one tick. A signal
+        // cuts the sleep short and is taken at once.
         const timespec deadline{static_cast<time_t>(*deadlineNs / 1'000'000'000),
                                 static_cast<long>(*deadlineNs % 1'000'000'000)};
         clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr);
     } else if (SDL_WaitEventTimeout(&event, StopSignalCheckMs) != 0) {
         Handle(event, events);
     }
-    while (SDL_PollEvent(&event) != 0) {
+    if (pump) {
+        SDL_PumpEvents();
+        if (inputWatch_.Active()) {
+            inputWatch_.Pumped();
+        }
+    }
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
         Handle(event, events);
     }
 }

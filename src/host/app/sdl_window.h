@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "host/x11/x11_input_watch.h"
 #include "host/x11/x11_output.h"
 #include "host/sdl/sdl_handles.h"
 #include "host/window/host_window.h"
@@ -36,6 +37,7 @@ private:
     float pixelsPerPoint_;
     std::unique_ptr<WindowCanvas> canvas_;
     X11OutputFollower outputFollower_{window_.get()};
+    X11InputWatch inputWatch_{window_.get()};
 };
 
 }  // namespace bumblorbs

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "host/app/fatal_report.h"
+#include "host/app/start_up_environment.h"
 #include "host/sdl/host_fault.h"
 #include "host/x11/x11_errors.h"
 
@@ -68,7 +69,7 @@ VideoSession::VideoSession(std::string_view sdlDriver) : video_(!sdlDriver.empty
     HandleX11Errors(&ExitAtOnce);
     // The events alone turn SIGINT and SIGTERM into a quit.
     const Uint32 subsystems = video_ ? SDL_INIT_VIDEO : SDL_INIT_EVENTS;
-    if (SDL_InitSubSystem(subsystems) != 0) {
+    if (const StartUpEnvironment quiet; SDL_InitSubSystem(subsystems) != 0) {
         if (sdlDriver == "x11") {
             throw NoDisplay("cannot open display " + std::string(Environment("DISPLAY")));
         }

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -56,23 +57,7 @@ private:
 
 }  // namespace
 
-Beeper::Beeper() : ding_(SynthesiseDing(SampleRate)) {
-    QuietStderr quiet;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        problem_ = SDL_GetError();
-        return;
-    }
-    audio_ = true;
-    fadeLength_ = SampleRate / 250;  // 4 ms
-    // Opened once now to learn whether there is sound at all; the first
-    // RestWhenSilent closes it again until the first beep.
-    if (!Open()) {
-        problem_ = SDL_GetError();
-        if (problem_.empty()) {
-            problem_ = "no audio device could be opened";
-        }
-    }
-}
+Beeper::Beeper() : ding_(SynthesiseDing(SampleRate)), fadeLength_(SampleRate / 250) {}  // 4 ms
 
 Beeper::~Beeper() {
     if (device_ != 0) {
@@ -96,6 +81,28 @@ Beeper::~Beeper() {
     if (audio_) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
+}
+
+bool Beeper::Start() {
+    {
+        const QuietStderr quiet;
+        audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        if (audio_ && Open()) {
+            return true;
+        }
+        problem_ = SDL_GetError();
+        if (problem_.empty()) {
+            problem_ = "no audio device could be opened";
+        }
+        if (audio_) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            audio_ = false;
+        }
+        // The sound libraries' probing leaves freed memory behind.
+        malloc_trim(0);
+    }
+    Say("no sound (" + problem_ + "); carrying on silently");
+    return false;
 }
 
 bool Beeper::Open() {
@@ -126,6 +133,9 @@ void Beeper::Beep() {
 bool Beeper::OpenForBeep() {
     if (!Working()) {
         return false;
+    }
+    if (!audio_ && !lost_) {
+        return Start();
     }
     // The ding starts at silence, so a device opened for it makes no click.
     if (!lost_) {

@@ -9,12 +9,14 @@
 namespace bumblorbs {
 
 // Plays the alert sound through SDL audio. Audio is a comfort, not a need:
-// when no device opens, the toy goes on silently and Problem() says why.
-// The device is closed while nothing plays: SDL's audio thread would
-// otherwise wake a hundred times a second to play silence, paused or not. A
-// beep opens it again, which takes a few milliseconds. A device that goes
-// away (a sound server that ends) is looked for again every few seconds
-// while beeps are asked for, and the beep returns with it.
+// SDL's audio, and the sound libraries it loads, start only at the first
+// beep; when no device opens then, the toy says so in one line, lets the
+// libraries go and goes on silently. The device is closed while nothing
+// plays: SDL's audio thread would otherwise wake a hundred times a second
+// to play silence, paused or not. A beep opens it again, which takes a few
+// milliseconds. A device that goes away (a sound server that ends) is
+// looked for again every few seconds while beeps are asked for, and the
+// beep returns with it.
 class Beeper {
 public:
     Beeper();
@@ -28,11 +30,14 @@ public:
     // Closes the device once the last sound has played out. Called from the
     // thread that beeps, now and then (the toy does so every tick).
     void RestWhenSilent();
-    // Whether a sound device could be opened at start.
+    // False once the first beep found no sound device.
     bool Working() const { return problem_.empty(); }
     const std::string& Problem() const { return problem_; }
 
 private:
+    // Starts SDL's audio and opens the device for the first beep; where
+    // that fails, says so and stops SDL's audio for good.
+    bool Start();
     bool Open();
     // Opens the device for a beep; a lost one is looked for again now and
     // then, and is said to be back when it opens.

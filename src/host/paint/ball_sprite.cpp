@@ -64,26 +64,39 @@ std::uint32_t Blend(std::uint32_t source, std::uint32_t target) {
 
 }  // namespace
 
-BallSprite::BallSprite(int diameter, Colour fill, Colour border)
+DiscShape::DiscShape(int diameter)
     : diameter_(diameter),
-      image_(SDL_CreateRGBSurfaceWithFormat(0, diameter, diameter, 32, SDL_PIXELFORMAT_ARGB8888)),
+      covers_(static_cast<std::size_t>(diameter) * static_cast<std::size_t>(diameter)) {
+    const float radius = static_cast<float>(diameter) / 2;
+    auto cover = covers_.begin();
+    for (int y = 0; y < diameter; ++y) {
+        for (int x = 0; x < diameter; ++x) {
+            const auto px = static_cast<float>(x);
+            const auto py = static_cast<float>(y);
+            *cover++ = {DiscCoverage(px, py, radius, radius),
+                        DiscCoverage(px, py, radius, radius - 1)};
+        }
+    }
+}
+
+BallSprite::BallSprite(const DiscShape& shape, Colour fill, Colour border)
+    : diameter_(shape.Diameter()),
+      image_(SDL_CreateRGBSurfaceWithFormat(0, diameter_, diameter_, 32, SDL_PIXELFORMAT_ARGB8888)),
       fill_(fill),
       border_(border) {
     if (!image_) {
         ThrowSdlFault("SDL_CreateRGBSurfaceWithFormat");
     }
     SDL_SetSurfaceBlendMode(image_.get(), SDL_BLENDMODE_BLEND);
-    const float radius = static_cast<float>(diameter) / 2;
+    const int diameter = diameter_;
     for (int y = 0; y < diameter; ++y) {
         std::uint32_t* pixels = PixelRow(image_.get(), y);
         Row row{diameter, diameter, diameter, 0};
         for (int x = 0; x < diameter; ++x) {
-            // Coverage of the pixel by the whole disc and by the disc inside
-            // the outline; the ring between them is the outline.
-            const auto px = static_cast<float>(x);
-            const auto py = static_cast<float>(y);
-            const float disc = DiscCoverage(px, py, radius, radius);
-            const float inner = DiscCoverage(px, py, radius, radius - 1);
+            // The ring between the whole disc and the disc inside the
+            // outline is the outline.
+            const float disc = shape.At(x, y).Disc;
+            const float inner = shape.At(x, y).Inner;
             const auto alpha = static_cast<std::uint32_t>(std::lround(disc * 255));
             if (alpha == 0) {
                 pixels[x] = 0;
@@ -129,31 +142,26 @@ void BallSprite::Draw(SDL_Surface* target, int x, int y) const {
     }
 }
 
-const std::uint32_t* BallSprite::ComposedOver(std::uint32_t background) {
-    if (composed_.empty() || composedOver_ != background) {
-        composed_.assign(static_cast<std::size_t>(diameter_) * static_cast<std::size_t>(diameter_),
-                         background);
-        for (int row = 0; row < diameter_; ++row) {
-            DrawRow(rows_[static_cast<std::size_t>(row)], PixelRow(image_.get(), row),
-                    composed_.data() + static_cast<std::ptrdiff_t>(row) * diameter_, 0, diameter_);
-        }
-        composedOver_ = background;
-    }
-    return composed_.data();
-}
-
-void BallSprite::DrawOver(SDL_Surface* target, int x, int y, std::uint32_t background) {
-    const std::uint32_t* composed = ComposedOver(background);
+void BallSprite::DrawOver(SDL_Surface* target, int x, int y, std::uint32_t background) const {
     const SDL_Rect placed{x, y, diameter_, diameter_};
     SDL_Rect visible;
     if (SDL_IntersectRect(&placed, &target->clip_rect, &visible) != SDL_TRUE) {
         return;
     }
+    const int left = visible.x - x;
+    const int right = left + visible.w;
     for (int ty = visible.y; ty < visible.y + visible.h; ++ty) {
-        const std::uint32_t* from =
-            composed + static_cast<std::ptrdiff_t>(ty - y) * diameter_ + (visible.x - x);
-        std::memcpy(PixelRow(target, ty) + visible.x, from,
-                    static_cast<std::size_t>(visible.w) * sizeof(std::uint32_t));
+        std::uint32_t* to = PixelRow(target, ty) + x;
+        std::fill(to + left, to + right, background);
+        DrawRow(rows_[static_cast<std::size_t>(ty - y)], PixelRow(image_.get(), ty - y), to, left,
+                right);
+    }
+}
+
+void BallSprite::DrawOverRows(std::uint32_t* rows, std::size_t stride) const {
+    for (int row = 0; row < diameter_; ++row) {
+        DrawRow(rows_[static_cast<std::size_t>(row)], PixelRow(image_.get(), row),
+                rows + static_cast<std::size_t>(row) * stride, 0, diameter_);
     }
 }
 

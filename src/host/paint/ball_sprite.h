@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -8,12 +9,35 @@
 
 namespace bumblorbs {
 
+// How much of each pixel of a circle's square the whole disc covers, and
+// how much the disc inside its one-pixel outline: the same for every ball of
+// one size, so worked out once for all of them.
+class DiscShape {
+public:
+    explicit DiscShape(int diameter);
+
+    struct Cover {
+        float Disc = 0;
+        float Inner = 0;
+    };
+
+    int Diameter() const { return diameter_; }
+    const Cover& At(int x, int y) const {
+        return covers_[static_cast<std::size_t>(y) * static_cast<std::size_t>(diameter_) +
+                       static_cast<std::size_t>(x)];
+    }
+
+private:
+    int diameter_;
+    std::vector<Cover> covers_;
+};
+
 // A ball's circle, `diameter` pixels across: filled with `fill`, outlined one
 // pixel wide in `border`, anti-aliased and transparent outside, ready to be
 // drawn over whatever lies beneath.
 class BallSprite {
 public:
-    BallSprite(int diameter, Colour fill, Colour border);
+    BallSprite(const DiscShape& shape, Colour fill, Colour border);
 
     int Diameter() const { return diameter_; }
     Colour Fill() const { return fill_; }
@@ -23,15 +47,14 @@ public:
     // target's clip rectangle.
     void Draw(SDL_Surface* target, int x, int y) const;
 
-    // Draws the circle's whole square, the circle already blended over a
-    // plain `background` (a pixel of a surface with word pixels), within
-    // the target's clip rectangle: for a ball with nothing but the
-    // background beneath it, a plain copy with no blending. The same pixels
-    // as filling the square and drawing the circle over it.
-    void DrawOver(SDL_Surface* target, int x, int y, std::uint32_t background);
+    // Draws the circle's whole square over a plain `background` (a pixel of
+    // a surface with word pixels), within the target's clip rectangle: the
+    // same pixels as filling the square and drawing the circle over it.
+    void DrawOver(SDL_Surface* target, int x, int y, std::uint32_t background) const;
 
-    // The square DrawOver copies: Diameter() rows of Diameter() pixels.
-    const std::uint32_t* ComposedOver(std::uint32_t background);
+    // Draws the circle over Diameter() rows of word pixels, `stride` pixels
+    // apart, that show nothing but the background.
+    void DrawOverRows(std::uint32_t* rows, std::size_t stride) const;
 
 private:
     // Each row of a circle is clear, then rim, then an opaque run, then rim
@@ -52,9 +75,6 @@ private:
     Colour fill_;
     Colour border_;
     std::vector<Row> rows_;
-    // The square blended over `composedOver_`, made when first asked for.
-    std::vector<std::uint32_t> composed_;
-    std::uint32_t composedOver_ = 0;
 };
 
 }  // namespace bumblorbs

@@ -83,7 +83,10 @@ void ScenePainter::RefreshSprite(const Ball& ball, int diameter) {
     std::optional<BallSprite>& sprite = sprites_[static_cast<std::size_t>(ball.Index)];
     if (!sprite || sprite->Fill() != ball.BackColor || sprite->Border() != ball.BorderColor ||
         sprite->Diameter() != diameter) {
-        sprite.emplace(diameter, ball.BackColor, ball.BorderColor);
+        if (!shape_ || shape_->Diameter() != diameter) {
+            shape_.emplace(diameter);
+        }
+        sprite.emplace(*shape_, ball.BackColor, ball.BorderColor);
     }
 }
 

@@ -87,6 +87,8 @@ private:
 
     const PixelMapping& mapping_;
     LabelText& labels_;
+    // The coverage of the balls' size, shared by their sprites.
+    std::optional<DiscShape> shape_;
     std::array<std::optional<BallSprite>, BallCount> sprites_;
 };
 

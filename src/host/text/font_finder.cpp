@@ -1,6 +1,7 @@
 #include "host/text/font_finder.h"
 
 #include <fontconfig/fontconfig.h>
+#include <malloc.h>
 
 #include <string>
 
@@ -85,6 +86,13 @@ FoundFace FindFace(std::string_view family, int pixelSize, std::string_view text
         }
     }
     return Describe(sorted->fonts[0], false);
+}
+
+void ReleaseFontconfig() {
+    FcFini();
+    // Freed memory in the middle of the heap stays the process's until it
+    // is given back.
+    malloc_trim(0);
 }
 
 }  // namespace bumblorbs

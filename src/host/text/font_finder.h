@@ -20,4 +20,8 @@ struct FoundFace {
 // face at all.
 FoundFace FindFace(std::string_view family, int pixelSize, std::string_view text);
 
+// Frees fontconfig's configuration and its mapped caches, megabytes where
+// many fonts are installed; the next FindFace loads them again.
+void ReleaseFontconfig();
+
 }  // namespace bumblorbs

@@ -1,5 +1,7 @@
 #include "host/text/label_text.h"
 
+#include <malloc.h>
+
 #include <numeric>
 #include <string_view>
 #include <vector>
@@ -38,22 +40,36 @@ FontHandle OpenLabelFont(const TextLabel& label, const PixelMapping& mapping,
 
 LabelText::LabelText(const Scene& scene, const PixelMapping& mapping,
                      std::string_view groupSeparator)
-    : mapping_(mapping) {
+    : mapping_(mapping), groupSeparator_(groupSeparator) {
     // Label1 only ever shows its designed text; Label2 shows the count.
     const std::vector<std::string> countCharacters = CountCharacters(groupSeparator);
-    const std::array<std::string, LabelCount> mustDraw{
-        scene.Label(LabelId::Label1).Caption,
-        std::accumulate(countCharacters.begin(), countCharacters.end(), std::string())};
+    slots_[SlotOf(LabelId::Label1)].MustDraw = scene.Label(LabelId::Label1).Caption;
+    slots_[SlotOf(LabelId::Label2)].MustDraw =
+        std::accumulate(countCharacters.begin(), countCharacters.end(), std::string());
     for (const LabelId id : AllLabels) {
+        Slot& slot = slots_[SlotOf(id)];
         bool covered = true;
-        slots_[SlotOf(id)].Font =
-            OpenLabelFont(scene.Label(id), mapping, mustDraw[SlotOf(id)], covered);
+        slot.Font = OpenLabelFont(scene.Label(id), mapping, slot.MustDraw, covered);
         allCovered_ = allCovered_ && covered;
     }
-    const TextLabel& count = scene.Label(LabelId::Label2);
-    Slot& slot = slots_[SlotOf(LabelId::Label2)];
-    slot.Glyphs = CachedGlyphs::Make(slot.Font.get(), countCharacters, SdlColour(count.ForeColor),
-                                     mapping.ToPixels(count.Box.Width));
+    ReleaseFontconfig();
+}
+
+TTF_Font* LabelText::FontOf(const Scene& scene, LabelId id) {
+    Slot& slot = slots_[SlotOf(id)];
+    if (!slot.Font) {
+        bool covered = true;
+        slot.Font = OpenLabelFont(scene.Label(id), mapping_, slot.MustDraw, covered);
+        ReleaseFontconfig();
+    }
+    return slot.Font.get();
+}
+
+SurfaceHandle LabelText::RenderWhole(const Scene& scene, LabelId id) {
+    const TextLabel& label = scene.Label(id);
+    const auto wrapWidth = static_cast<Uint32>(mapping_.ToPixels(label.Box.Width));
+    return SurfaceHandle(TTF_RenderUTF8_Blended_Wrapped(FontOf(scene, id), label.Caption.c_str(),
+                                                        SdlColour(label.ForeColor), wrapWidth));
 }
 
 SDL_Surface* LabelText::Rendered(const Scene& scene, LabelId id) {
@@ -64,19 +80,34 @@ SDL_Surface* LabelText::Rendered(const Scene& scene, LabelId id) {
         slot.RenderedCaption.clear();
         return nullptr;
     }
-    if (!slot.Image || slot.RenderedCaption != label.Caption) {
-        if (slot.Glyphs) {
-            slot.Image = slot.Glyphs->Render(label.Caption);
-        }
-        if (!slot.Image) {
-            const auto wrapWidth = static_cast<Uint32>(mapping_.ToPixels(label.Box.Width));
-            slot.Image.reset(TTF_RenderUTF8_Blended_Wrapped(slot.Font.get(), label.Caption.c_str(),
-                                                            SdlColour(label.ForeColor), wrapWidth));
-        }
-        if (!slot.Image) {
-            throw HostFault(std::string("cannot render a caption: ") + TTF_GetError());
-        }
-        slot.RenderedCaption = label.Caption;
+    if (slot.Image && slot.RenderedCaption == label.Caption) {
+        return slot.Image.get();
+    }
+    const bool changed = slot.Image != nullptr;
+    // The count's characters are checked against the font only once the
+    // count first changes, which keeps that work off the first frame.
+    if (id == LabelId::Label2 && changed && !slot.Glyphs && !slot.KeepFont) {
+        slot.Glyphs = CachedGlyphs::Make(FontOf(scene, id), CountCharacters(groupSeparator_),
+                                         SdlColour(label.ForeColor), mapping_.ToPixels(label.Box.Width));
+        slot.KeepFont = !slot.Glyphs;
+    }
+    slot.Image.reset();
+    if (slot.Glyphs) {
+        slot.Image = slot.Glyphs->Render(label.Caption);
+    }
+    if (!slot.Image) {
+        // A text the cache cannot draw is seldom alone: the font stays.
+        slot.KeepFont = slot.KeepFont || slot.Glyphs.has_value();
+        slot.Image = RenderWhole(scene, id);
+    }
+    if (!slot.Image) {
+        throw HostFault(std::string("cannot render a caption: ") + TTF_GetError());
+    }
+    slot.RenderedCaption = label.Caption;
+    // Label1's text never changes; the count's comes from the cache.
+    if (!slot.KeepFont && slot.Font && (slot.Glyphs || id == LabelId::Label1)) {
+        slot.Font.reset();
+        malloc_trim(0);
     }
     return slot.Image.get();
 }

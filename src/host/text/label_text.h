@@ -25,7 +25,10 @@ FontHandle OpenLabelFont(const TextLabel& label, const PixelMapping& mapping,
 
 // The labels' fonts and their rendered captions. Each caption is rendered
 // again only when it changes; the count, which changes on most ticks, is
-// put together from its characters' images where the font allows.
+// put together from its characters' images where the font allows. A font
+// is closed once what it draws is cached, and fontconfig is let go once the
+// faces are found: both hold megabytes the toy seldom needs again. A text
+// the cache cannot draw opens its font again.
 class LabelText {
 public:
     // `groupSeparator` is the one the count is formatted with: the face for
@@ -40,12 +43,21 @@ public:
 private:
     struct Slot {
         FontHandle Font;
+        // The characters the font must draw, to find it again.
+        std::string MustDraw;
         std::string RenderedCaption;
         SurfaceHandle Image;
         std::optional<CachedGlyphs> Glyphs;
+        // Kept open where its captions change and no glyph cache draws them.
+        bool KeepFont = false;
     };
 
+    TTF_Font* FontOf(const Scene& scene, LabelId id);
+    // The image of the label's caption as the font draws it.
+    SurfaceHandle RenderWhole(const Scene& scene, LabelId id);
+
     const PixelMapping& mapping_;
+    std::string groupSeparator_;
     std::array<Slot, LabelCount> slots_;
     bool allCovered_ = true;
 };

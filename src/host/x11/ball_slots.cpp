@@ -84,8 +84,11 @@ void BallSlots::PutSquare(std::size_t ball, BallSprite& sprite, std::uint32_t ba
     const std::uint32_t* pixels = SlotPixels(ball, sprite, wanted);
     if (pixels == nullptr) {
         // No memory is attached: the square goes over the connection.
-        image_.Put(window_, gc_, sprite.ComposedOver(background), wanted.Diameter, wanted.Diameter,
-                   from, part, false);
+        const auto side = static_cast<std::size_t>(wanted.Diameter);
+        square_.assign(side * side, background);
+        sprite.DrawOverRows(square_.data(), side);
+        image_.Put(window_, gc_, square_.data(), wanted.Diameter, wanted.Diameter, from, part,
+                   false);
         return;
     }
     const SDL_Point at = wanted.Square();
@@ -112,19 +115,19 @@ const std::uint32_t* BallSlots::SlotPixels(std::size_t ball, BallSprite& sprite,
     Slot& held = slots_[ball];
     if (held.Content != wanted) {
         // The server may not have read the slot for the last put from it.
+        // The completion notices that have come since say how far it has
+        // read; only where they do not reach that put is it waited for.
+        if (LastKnownRequestProcessed(display_) < held.LastPut) {
+            XEventsQueued(display_, QueuedAfterReading);
+        }
         if (LastKnownRequestProcessed(display_) < held.LastPut) {
             XSync(display_, False);
         }
         const auto width = static_cast<std::size_t>(wanted.Width());
         std::fill_n(slot, width * static_cast<std::size_t>(wanted.Height()), wanted.Background);
-        const std::uint32_t* square = sprite.ComposedOver(wanted.Background);
         const SDL_Point at = wanted.Square();
-        const auto diameter = static_cast<std::size_t>(wanted.Diameter);
-        for (std::size_t row = 0; row < diameter; ++row) {
-            std::copy_n(square + row * diameter, diameter,
-                        slot + (static_cast<std::size_t>(at.y) + row) * width +
-                            static_cast<std::size_t>(at.x));
-        }
+        sprite.DrawOverRows(
+            slot + static_cast<std::size_t>(at.y) * width + static_cast<std::size_t>(at.x), width);
         held.Content = wanted;
     }
     return slot;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "host/paint/scene_painter.h"
 #include "host/x11/shared_image.h"
@@ -79,6 +80,9 @@ private:
     bool usable_;
     int slotDiameter_ = 0;
     std::array<Slot, BallCount> slots_{};
+    // A square composed for a put over the connection, where there are no
+    // slots.
+    std::vector<std::uint32_t> square_;
 };
 
 }  // namespace bumblorbs

@@ -40,21 +40,25 @@ void TileRing::Send(const Tile& tile) {
 }
 
 void TileRing::EndFrame() {
-    CloseHalf();
-    // Frames of small tiles may fill a half only after thousands of
-    // notices; they are taken now and then so they never pile up unread.
-    if (asked_ - seen_ >= UnreadNoticesAtMost) {
-        TakeCompletions();
+    // The frame's last tile goes without asking for a notice: the server
+    // then has nothing to send back, and the flush nothing to read.
+    if (holding_) {
+        Put(held_, false);
+        holding_ = false;
     }
 }
 
 void TileRing::CloseHalf() {
     if (holding_) {
-        Put(held_, Shared());
+        Put(held_, true);
         holding_ = false;
-        if (Shared()) {
-            freeAfter_[static_cast<std::size_t>(half_)] = ++asked_;
-        }
+        freeAfter_[static_cast<std::size_t>(half_)] = asked_;
+    } else if (Shared()) {
+        // The half's last tile went at the end of a frame, unasked: the
+        // notice of the next tile, read after it, says the server is done
+        // with this half too.
+        noticeOwed_ = true;
+        freeAfter_[static_cast<std::size_t>(half_)] = asked_ + 1;
     }
 }
 
@@ -80,7 +84,12 @@ void TileRing::WaitUntilFree(int half) {
 }
 
 void TileRing::Put(const Tile& tile, bool notify) {
-    image_.Put(window_, gc_, tile.Pixels, tile.Area.w, tile.Area.h, {0, 0}, tile.Area, notify);
+    const bool ask = Shared() && (notify || noticeOwed_);
+    if (ask) {
+        ++asked_;
+        noticeOwed_ = false;
+    }
+    image_.Put(window_, gc_, tile.Pixels, tile.Area.w, tile.Area.h, {0, 0}, tile.Area, ask);
 }
 
 }  // namespace bumblorbs

@@ -13,16 +13,17 @@
 
 namespace bumblorbs {
 
-// The memory the tiles are composed in, about 1 MB in two halves: frames
+// The memory the tiles are composed in, 256 kB in two halves: frames
 // follow each other in one half until it is full, and the ring turns to the
-// other, waiting only if the server has not yet read it. Each half's last
-// tile asks for a completion notice, read only when the ring turns, so the
-// notices seldom wake anyone. Where the server cannot share memory the
+// other, waiting only if the server has not yet read it. Only a half's last
+// tile asks for a completion notice, read when the ring comes back to that
+// half, so the server seldom sends anything back. Where the server cannot share memory the
 // halves are the client's own and the tiles go over the connection.
 class TileRing {
 public:
-    // Pixels in each half.
-    static constexpr std::size_t HalfPixels = std::size_t{128} * 1024;
+    // Pixels in each half: several frames' worth, as a frame composes only
+    // where balls overlap each other or a label (a few thousand pixels).
+    static constexpr std::size_t HalfPixels = std::size_t{32} * 1024;
 
     TileRing(Display* display, Visual* visual, Window window, GC gc);
 
@@ -36,9 +37,6 @@ public:
     void EndFrame();
 
 private:
-    // Completion notices left unread at most, a few kilobytes.
-    static constexpr std::uint64_t UnreadNoticesAtMost = 64;
-
     void Put(const Tile& tile, bool notify);
     // Sends the current half's last tile, asking to be told when the
     // server has read the half.
@@ -61,6 +59,8 @@ private:
     std::uint64_t asked_ = 0;
     std::uint64_t seen_ = 0;
     std::array<std::uint64_t, 2> freeAfter_{};
+    // The next tile asks for a notice on behalf of a half left without one.
+    bool noticeOwed_ = false;
     bool holding_ = false;
     Tile held_;
 };
