@@ -78,7 +78,7 @@ std::unique_ptr<WindowCanvas> CanvasFor(const X11Window& target,
                         "window");
     }
     auto canvas = std::make_unique<VisualImageCanvas>(target, std::move(pixelSize));
-    Say("this window's visual is " + visual +
+    Say("this display's visual is " + visual +
         ", not 24-bit TrueColor; drawing through images in its own pixels, which is slower");
     return canvas;
 }
