@@ -2,7 +2,8 @@
 # As a screen saver the toy draws into a window it is given, at that
 # window's size, follows it when it grows, stays silent, and ends with
 # status 0 when the window goes or SIGTERM comes; --root draws on the root
-# window; a bad or missing window, or no X display, is one line and status 2.
+# window, on a 16-bit display too, slower; a bad or missing window, or no X
+# display, is one line and status 2; a visual with no path, status 1.
 source "$(dirname "$0")/lib.sh"
 
 bumblorbs_start_xvfb 800x600
@@ -105,13 +106,27 @@ one_line_status_2 env -u DISPLAY "$BUMBLORBS" --root
 grep -q 'needs an X display' "$APP_LOG" || fail "no word of the missing X display"
 pass "a missing window, a bad ID or no X display: one line and status 2"
 
-# A display whose visual the canvas cannot draw: refused in one line.
+# A 16-bit display: the slower path draws the same picture, said in one line.
 bumblorbs_stop_xvfb
-Xvfb -displayfd 3 -screen 0 320x240x16 -nolisten tcp -noreset 3>"$WORK/display" >/dev/null 2>&1 &
-XVFB_PID=$!
-wait_until 5 grep -q '[0-9]' "$WORK/display" || fail "the 16-bit Xvfb did not start"
+bumblorbs_start_xvfb 640x480x16
+start_saver --root
+wait_until 5 shows_labels 0 0 || fail "16-bit --root: the labels are not drawn"
+[ "$(dominant)" = 000000 ] || fail "16-bit --root: the root window is not black but $(dominant)"
+# Ball 0 is a red disc, beyond the count's red.
+red_ball() { [ "$(count_colour 0 0 640 480 FF0000)" -gt $(($(red_in_label2) + 600)) ]; }
+wait_until 3 red_ball || fail "16-bit --root: no red ball 0"
+[ "$(wc -l <"$APP_LOG")" -eq 1 ] && grep -q "visual is 16-bit TrueColor.*slower" "$APP_LOG" ||
+  fail "16-bit --root: not one line naming the slower path"
+kill -TERM "$APP_PID"
+wait_exit 1
+[ "$EXIT_STATUS" -eq 0 ] && [ "$(wc -l <"$APP_LOG")" -eq 1 ] || fail "16-bit: SIGTERM gave status $EXIT_STATUS"
+pass "16-bit --root: black, white text, red ball 0 and count, one line on the slower path; SIGTERM ends it with 0"
+
+# A visual that shows no colour the toy picks: refused in one line.
+bumblorbs_stop_xvfb
+bumblorbs_start_xvfb 320x240x8
 status=0
-DISPLAY=":$(tr -dc '0-9' <"$WORK/display")" timeout 5 "$BUMBLORBS" --root 2>"$APP_LOG" || status=$?
-[ "$status" -eq 1 ] && [ "$(wc -l <"$APP_LOG")" -eq 1 ] && grep -q '16-bit TrueColor' "$APP_LOG" ||
-  fail "a 16-bit root window: status $status"
-pass "a window of a visual it cannot draw: one line naming the visual, status 1"
+timeout 5 "$BUMBLORBS" --root 2>"$APP_LOG" || status=$?
+[ "$status" -eq 1 ] && [ "$(wc -l <"$APP_LOG")" -eq 1 ] && grep -q '8-bit PseudoColor' "$APP_LOG" ||
+  fail "an 8-bit root window: status $status"
+pass "a window of a visual no path draws: one line naming the visual, status 1"

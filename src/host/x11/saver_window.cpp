@@ -6,11 +6,13 @@
 
 #include <array>
 #include <cstdio>
+#include <functional>
 
 #include "host/core/monotonic_clock.h"
 #include "host/core/owned_handle.h"
 #include "host/core/say.h"
 #include "host/sdl/host_fault.h"
+#include "host/x11/visual_image_canvas.h"
 #include "host/x11/x11_tile_canvas.h"
 #include "host/x11/x11_window.h"
 
@@ -61,6 +63,26 @@ private:
     X11TileCanvas tiles_;
 };
 
+// The tiles where the window's visual takes their pixels; images in the
+// visual's own pixels for any other TrueColor visual, which is slower, and
+// said once. No other visual shows a colour that the toy picks.
+std::unique_ptr<WindowCanvas> CanvasFor(const X11Window& target,
+                                        std::function<SDL_Point()> pixelSize) {
+    const std::string visual = VisualUnfitForTiles(target);
+    if (visual.empty()) {
+        return std::make_unique<TileCanvas>(target, std::move(pixelSize));
+    }
+    if (!VisualImageCanvas::Takes(target)) {
+        throw HostFault("the window's visual (" + visual +
+                        ") cannot be drawn on: as a screen saver the toy needs a TrueColor "
+                        "window");
+    }
+    auto canvas = std::make_unique<VisualImageCanvas>(target, std::move(pixelSize));
+    Say("this display's visual is " + visual +
+        ", not 24-bit TrueColor; drawing through images in its own pixels, which is slower");
+    return canvas;
+}
+
 std::string HexId(unsigned long id) {
     std::array<char, 24> text{};
     std::snprintf(text.data(), text.size(), "0x%lx", id);
@@ -101,14 +123,7 @@ SaverWindow::SaverWindow(const std::string& displayName, std::optional<unsigned 
     }
     const char* resource = XGetDefault(display, "Xft", "dpi");
     dpi_ = dpiOf(resource != nullptr ? resource : "");
-    // Another client's window offers no other way to draw than the tiles.
-    const std::string unfit = VisualUnfitForTiles(X11Window{display, id_});
-    if (!unfit.empty()) {
-        throw HostFault("the window's visual (" + unfit +
-                        ") cannot be drawn on: as a screen saver the toy needs a 24-bit "
-                        "TrueColor window");
-    }
-    canvas_ = std::make_unique<TileCanvas>(X11Window{display, id_}, [this] {
+    canvas_ = CanvasFor(X11Window{display, id_}, [this] {
         return SDL_Point{size_.Width, size_.Height};
     });
 }

@@ -12,6 +12,7 @@
 #include "host/paint/tile_composer.h"
 #include "host/sdl/host_fault.h"
 #include "host/x11/ball_slots.h"
+#include "host/x11/server_gc.h"
 #include "host/x11/tile_ring.h"
 #include "host/x11/x11_window.h"
 
@@ -19,17 +20,6 @@ namespace bumblorbs {
 namespace {
 
 using Connection = OwnedHandle<Display, XCloseDisplay>;
-
-// A GC and the connection it was made on, where it is freed.
-struct ServerGC {
-    Display* Connection = nullptr;
-    GC Context = nullptr;
-};
-void FreeServerGC(ServerGC* gc) {
-    XFreeGC(gc->Connection, gc->Context);
-    delete gc;
-}
-using GCHandle = OwnedHandle<ServerGC, FreeServerGC>;
 
 // A connection of the canvas's own to the server of `x11`'s window.
 Connection OpenConnection(const X11Window& x11) {
@@ -84,14 +74,6 @@ Visual* TrueColourVisual(Display* display, Window window) {
         throw HostFault("the window's visual cannot take the tiles' pixels");
     }
     return attributes.visual;
-}
-
-GCHandle MakeGC(Display* display, Window window) {
-    GC gc = XCreateGC(display, window, 0, nullptr);
-    if (gc == nullptr) {
-        throw HostFault("cannot make a graphics context for the window (XCreateGC)");
-    }
-    return GCHandle(new ServerGC{display, gc});
 }
 
 }  // namespace
