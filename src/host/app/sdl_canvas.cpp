@@ -117,18 +117,6 @@ private:
     SurfaceHandle painted_;
 };
 
-class X11Canvas final : public WindowCanvas {
-public:
-    explicit X11Canvas(SDL_Window* window) : tiles_(window) {}
-
-    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override {
-        tiles_.Present(painter, scene, damage);
-    }
-
-private:
-    X11TileCanvas tiles_;
-};
-
 // For an X11 visual the tiles cannot take: SDL's window surface where SDL
 // offers one for it, else its renderer; says which in one line.
 std::unique_ptr<WindowCanvas> SlowerCanvas(SDL_Window* window, const std::string& visual) {
@@ -158,7 +146,7 @@ std::unique_ptr<WindowCanvas> MakeSdlCanvas(SDL_Window* window) {
     if (WindowSystemInfo(window, SDL_SYSWM_X11)) {
         const std::string visual = VisualUnfitForTiles(window);
         if (visual.empty()) {
-            return std::make_unique<X11Canvas>(window);
+            return std::make_unique<X11TileCanvas>(window);
         }
         return SlowerCanvas(window, visual);
     }

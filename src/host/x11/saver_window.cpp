@@ -49,20 +49,6 @@ int OnLostDisplay(Display* /*display*/) {
     _exit(1);
 }
 
-// The tile canvas, as the program loop paints through it.
-class TileCanvas final : public WindowCanvas {
-public:
-    TileCanvas(const X11Window& target, std::function<SDL_Point()> pixelSize)
-        : tiles_(target, std::move(pixelSize)) {}
-
-    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override {
-        tiles_.Present(painter, scene, damage);
-    }
-
-private:
-    X11TileCanvas tiles_;
-};
-
 // The tiles where the window's visual takes their pixels; images in the
 // visual's own pixels for any other TrueColor visual, which is slower, and
 // said once. No other visual shows a colour that the toy picks.
@@ -70,7 +56,7 @@ std::unique_ptr<WindowCanvas> CanvasFor(const X11Window& target,
                                         std::function<SDL_Point()> pixelSize) {
     const std::string visual = VisualUnfitForTiles(target);
     if (visual.empty()) {
-        return std::make_unique<TileCanvas>(target, std::move(pixelSize));
+        return std::make_unique<X11TileCanvas>(target, std::move(pixelSize));
     }
     if (!VisualImageCanvas::Takes(target)) {
         throw HostFault("the window's visual (" + visual +

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "host/paint/scene_painter.h"
+#include "host/window/window_canvas.h"
 
 namespace bumblorbs {
 
@@ -24,17 +24,17 @@ struct X11Window;
 // rectangle is composed into a small, tightly packed tile (TileRing) and
 // sent with one put. Where the server cannot share memory (a remote
 // display) the squares and tiles go over the connection.
-class X11TileCanvas {
+class X11TileCanvas final : public WindowCanvas {
 public:
     explicit X11TileCanvas(SDL_Window* window);
     // Paints a window that another client made, such as a screen saver's;
     // `pixelSize` tells how large it is now.
     X11TileCanvas(const X11Window& target, std::function<SDL_Point()> pixelSize);
-    ~X11TileCanvas();
+    ~X11TileCanvas() override;
     X11TileCanvas(const X11TileCanvas&) = delete;
     X11TileCanvas& operator=(const X11TileCanvas&) = delete;
 
-    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage);
+    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override;
     // Waits until the server has drawn every tile sent so far, for reading
     // the window back.
     void Finish();
