@@ -11,6 +11,7 @@
 #include "host/app/show_watchdog.h"
 #include "host/app/window_system.h"
 #include "host/app/window_icon.h"
+#include "host/core/monotonic_clock.h"
 #include "host/sdl/host_fault.h"
 #include "scene/designed_layout.h"
 
@@ -105,8 +106,7 @@ void SdlWindow::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& event
         // Elsewhere: sleep to the tick's deadline, then take every event
         // that came meanwhile, so input waits at most one tick. A signal
         // cuts the sleep short and is taken at once.
-        const timespec deadline{static_cast<time_t>(*deadlineNs / 1'000'000'000),
-                                static_cast<long>(*deadlineNs % 1'000'000'000)};
+        const timespec deadline = TimespecOf(*deadlineNs);
         clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr);
     } else if (SDL_WaitEventTimeout(&event, StopSignalCheckMs) != 0) {
         Handle(event, events);

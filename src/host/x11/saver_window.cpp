@@ -126,8 +126,7 @@ void SaverWindow::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& eve
         const std::int64_t left = deadlineNs ? *deadlineNs - MonotonicNs() : StopSignalCheckNs;
         if (left > 0) {
             pollfd server{ConnectionNumber(display), POLLIN, 0};
-            const timespec timeout{static_cast<time_t>(left / 1'000'000'000),
-                                   static_cast<long>(left % 1'000'000'000)};
+            const timespec timeout = TimespecOf(left);
             // A signal ends the wait early.
             ppoll(&server, 1, &timeout, nullptr);
         }

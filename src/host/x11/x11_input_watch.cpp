@@ -30,8 +30,7 @@ bool X11InputWatch::Sleep(std::int64_t deadlineNs) const {
     if (leftNs <= 0) {
         return false;
     }
-    const timespec left{static_cast<time_t>(leftNs / 1'000'000'000),
-                        static_cast<long>(leftNs % 1'000'000'000)};
+    const timespec left = TimespecOf(leftNs);
     pollfd connection{fd_, POLLIN, 0};
     // A signal ends the sleep at once (EINTR), and the caller looks for a
     // stop; a closed connection is read, and reported, by SDL's pump.
