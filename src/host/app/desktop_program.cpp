@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <exception>
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>

@@ -1,7 +1,5 @@
 #include "host/app/desktop_window.h"
 
-#include <iostream>
-
 #include "behaviour/handle_mouse_up.h"
 #include "behaviour/resize_interior.h"
 #include "behaviour/start_scene.h"

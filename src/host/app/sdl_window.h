@@ -25,8 +25,6 @@ public:
     WindowCanvas& Canvas() override { return *canvas_; }
     void ShowFatal(std::string_view message) override;
 
-    SDL_Window* Window() const { return window_.get(); }
-
 private:
     void Handle(const SDL_Event& event, WindowEvents& events);
     void HandleWindowEvent(const SDL_WindowEvent& event, WindowEvents& events);
