@@ -17,16 +17,7 @@ candidates=(build/bumblorbs "$@")
 
 work="$(mktemp -d)"
 app=""
-stop_all() {
-  if [ -n "$app" ]; then
-    kill "$app" 2>/dev/null || true
-    wait "$app" 2>/dev/null || true
-  fi
-  bumblorbs_stop_xvfb
-  rm -rf "$work"
-}
-trap stop_all EXIT
-rss() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
+trap 'end_processes $app; bumblorbs_stop_xvfb; rm -rf "$work"' EXIT
 
 for run in $(seq "$runs"); do
   for index in "${!candidates[@]}"; do
@@ -35,13 +26,12 @@ for run in $(seq "$runs"); do
     app=$!
     timeout 10 xdotool search --sync --onlyvisible --name '^Bumblorbs$' >/dev/null
     sleep 1
-    before=$(rss "$app")
+    before=$(rss_kib "$app")
     xdotool mousemove 600 400 click --repeat "$clicks" --delay 0 1
     sleep 2
-    after=$(rss "$app")
+    after=$(rss_kib "$app")
     echo "$before $after" >>"$work/$index"
-    kill "$app"
-    wait "$app" 2>/dev/null || true
+    end_processes "$app"
     app=""
     bumblorbs_stop_xvfb
   done

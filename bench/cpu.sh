@@ -26,16 +26,7 @@ candidates=(build/bumblorbs "$@")
 
 work="$(mktemp -d)"
 app=""
-stop_all() {
-  if [ -n "$app" ]; then
-    kill "$app" 2>/dev/null || true
-    wait "$app" 2>/dev/null || true
-    app=""
-  fi
-  bumblorbs_stop_xvfb
-  rm -rf "$work"
-}
-trap stop_all EXIT
+trap 'end_processes $app; bumblorbs_stop_xvfb; rm -rf "$work"' EXIT
 
 
 start() {
@@ -56,9 +47,8 @@ run_once() {
   a0=$(cpu_ticks "$app"); x0=$(cpu_ticks "$XVFB_PID"); t0=$(date +%s.%N)
   sleep "$seconds"
   a1=$(cpu_ticks "$app"); x1=$(cpu_ticks "$XVFB_PID"); t1=$(date +%s.%N)
-  rss=$(awk '/VmRSS/ {print $2}' "/proc/$app/status")
-  kill "$app"
-  wait "$app" 2>/dev/null || true
+  rss=$(rss_kib "$app")
+  end_processes "$app"
   app=""
   awk -v c="$1" -v s="$2" -v a=$((a1 - a0)) -v x=$((x1 - x0)) -v t0="$t0" -v t1="$t1" \
     -v hz="$tick" -v rss="$rss" 'BEGIN {d = hz * (t1 - t0) / 100;
@@ -75,8 +65,7 @@ first_frame_ms() {
     sleep 0.002
   done
   echo $((($(date +%s%N) - begin) / 1000000))
-  kill "$app"
-  wait "$app" 2>/dev/null || true
+  end_processes "$app"
   app=""
 }
 

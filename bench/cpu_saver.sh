@@ -24,10 +24,7 @@ work="$(mktemp -d)"
 app=""
 holder=""
 stop() {
-  for pid in $app $holder; do
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
+  end_processes $app $holder
   app=""
   holder=""
 }
