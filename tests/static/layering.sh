@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Dependencies point one way: host -> behaviour -> scene, and within the host
-# app -> x11 and wayland -> paint -> text -> sdl -> core, with audio beside
+# app -> x11 and wayland -> window -> paint -> text -> sdl -> core, with audio beside
 # them. Every quoted include of the project's sources must stay within what
 # its folder may see, the folders that run without a display include no
 # platform header, and each window system's headers are included in its own
