@@ -22,14 +22,6 @@ namespace {
 void DestroyImage(XImage* image) { XDestroyImage(image); }
 using ImageHandle = OwnedHandle<XImage, DestroyImage>;
 
-XWindowAttributes AttributesOf(const X11Window& target) {
-    XWindowAttributes attributes;
-    if (XGetWindowAttributes(target.Connection, target.Id, &attributes) == 0) {
-        throw HostFault("cannot read the window's attributes (XGetWindowAttributes)");
-    }
-    return attributes;
-}
-
 std::string SizeText(int width, int height) {
     return std::to_string(width) + "x" + std::to_string(height);
 }

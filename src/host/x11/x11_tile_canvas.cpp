@@ -40,14 +40,6 @@ X11Window X11WindowOrFault(SDL_Window* window) {
     return *x11;
 }
 
-XWindowAttributes AttributesOf(Display* display, Window window) {
-    XWindowAttributes attributes;
-    if (XGetWindowAttributes(display, window, &attributes) == 0) {
-        throw HostFault("cannot read the window's attributes (XGetWindowAttributes)");
-    }
-    return attributes;
-}
-
 // The tiles hold 0x00RRGGBB pixels, which only a 24-bit TrueColor visual
 // with those masks shows as they are.
 bool TakesTiles(const XWindowAttributes& attributes) {
@@ -69,7 +61,7 @@ std::string_view ClassName(int visualClass) {
 }
 
 Visual* TrueColourVisual(Display* display, Window window) {
-    const XWindowAttributes attributes = AttributesOf(display, window);
+    const XWindowAttributes attributes = AttributesOf({display, window});
     if (!TakesTiles(attributes)) {
         throw HostFault("the window's visual cannot take the tiles' pixels");
     }
@@ -190,7 +182,7 @@ std::string VisualUnfitForTiles(SDL_Window* window) {
 }
 
 std::string VisualUnfitForTiles(const X11Window& x11) {
-    const XWindowAttributes attributes = AttributesOf(x11.Connection, x11.Id);
+    const XWindowAttributes attributes = AttributesOf(x11);
     if (TakesTiles(attributes)) {
         return {};
     }

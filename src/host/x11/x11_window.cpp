@@ -2,6 +2,8 @@
 
 #include <SDL_syswm.h>
 
+#include "host/sdl/host_fault.h"
+
 namespace bumblorbs {
 
 std::optional<X11Window> X11WindowOf(SDL_Window* window) {
@@ -11,6 +13,14 @@ std::optional<X11Window> X11WindowOf(SDL_Window* window) {
         return std::nullopt;
     }
     return X11Window{info.info.x11.display, info.info.x11.window};
+}
+
+XWindowAttributes AttributesOf(const X11Window& x11) {
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(x11.Connection, x11.Id, &attributes) == 0) {
+        throw HostFault("cannot read the window's attributes (XGetWindowAttributes)");
+    }
+    return attributes;
 }
 
 }  // namespace bumblorbs

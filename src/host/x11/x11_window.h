@@ -16,4 +16,8 @@ struct X11Window {
 // Where the window is on X11, its connection and window; else nothing.
 std::optional<X11Window> X11WindowOf(SDL_Window* window);
 
+// The window's attributes (size, depth, visual); a HostFault where the
+// server does not give them.
+XWindowAttributes AttributesOf(const X11Window& x11);
+
 }  // namespace bumblorbs
