@@ -7,19 +7,15 @@
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
 #include "host/core/headless_services.h"
-#include "scripted_host.h"
+#include "placed_balls.h"
 
 namespace bumblorbs {
 namespace {
 
-using testing::ScriptedHost;
+using testing::BoxHeight;
+using testing::BoxWidth;
 
-const Twips Width = DesignedLayout.DesignedInterior.Width;
-const Twips Height = DesignedLayout.DesignedInterior.Height;
-const Twips BoxWidth = DesignedLayout.BallSize.Width;
-const Twips BoxHeight = DesignedLayout.BallSize.Height;
-
-class ResizeInteriorTest : public ::testing::Test {
+class ResizeInteriorTest : public testing::PlacedBallsTest {
 protected:
     ResizeInteriorTest() {
         for (int i = 0; i < BallCount; ++i) {
@@ -27,14 +23,6 @@ protected:
         }
         scene.TakeDamage();
     }
-
-    void Place(int i, Twips left, Twips top, float speedX, float speedY) {
-        scene.Move(i, left, top);
-        scene.SetSpeeds(i, speedX, speedY);
-    }
-
-    Scene scene{DesignedLayout};
-    ScriptedHost host;
 };
 
 TEST_F(ResizeInteriorTest, BallsBeyondAShrunkEdgeAreMovedJustInside) {

@@ -7,20 +7,19 @@
 
 #include "behaviour/start_scene.h"
 #include "host/core/headless_services.h"
-#include "scripted_host.h"
+#include "placed_balls.h"
 
 namespace bumblorbs {
 namespace {
 
-using testing::ScriptedHost;
+using testing::BoxHeight;
+using testing::BoxWidth;
 
-// The designed interior and ball box, in twips.
+// The designed interior, in twips.
 const Twips Width = DesignedLayout.DesignedInterior.Width;
 const Twips Height = DesignedLayout.DesignedInterior.Height;
-const Twips BoxWidth = DesignedLayout.BallSize.Width;
-const Twips BoxHeight = DesignedLayout.BallSize.Height;
 
-class StepBallsTest : public ::testing::Test {
+class StepBallsTest : public testing::PlacedBallsTest {
 protected:
     StepBallsTest() {
         // Every ball stands still in the middle unless a test says otherwise.
@@ -29,19 +28,11 @@ protected:
         }
     }
 
-    void Place(int i, Twips left, Twips top, float speedX, float speedY) {
-        scene.Move(i, left, top);
-        scene.SetSpeeds(i, speedX, speedY);
-    }
-
     std::int64_t Tick() {
         const std::int64_t before = scene.BounceCount();
         StepBalls(scene, host);
         return scene.BounceCount() - before;
     }
-
-    Scene scene{DesignedLayout};
-    ScriptedHost host;
 };
 
 TEST_F(StepBallsTest, RightEdgeIsTestedOnThePresentBoxWithStrictlyGreater) {
