@@ -185,10 +185,10 @@ int Close(Display* display, Window window) {
 // with this process.
 int HoldWindow(Display* display, char** argv) {
     const int screen = DefaultScreen(display);
-    const Window window = XCreateSimpleWindow(
-        display, RootWindow(display, screen), std::atoi(argv[0]), std::atoi(argv[1]),
-        static_cast<unsigned>(std::atoi(argv[2])), static_cast<unsigned>(std::atoi(argv[3])), 0,
-        0, 0x808080);
+    const Window window =
+        XCreateSimpleWindow(display, RootWindow(display, screen), std::atoi(argv[0]),
+                            std::atoi(argv[1]), static_cast<unsigned>(std::atoi(argv[2])),
+                            static_cast<unsigned>(std::atoi(argv[3])), 0, 0, 0x808080);
     XMapWindow(display, window);
     XSync(display, False);
     std::printf("%lu\n", window);

@@ -5,11 +5,12 @@
 #include <X11/Xproto.h>
 // clang-format on
 
-#include "host/app/fatal_report.h"
 #include "host/x11/x11_errors.h"
 
 #include <chrono>
 #include <thread>
+
+#include "host/app/fatal_report.h"
 
 namespace bumblorbs {
 namespace {

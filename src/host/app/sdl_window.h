@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "host/x11/x11_input_watch.h"
-#include "host/x11/x11_output.h"
 #include "host/sdl/sdl_handles.h"
 #include "host/window/host_window.h"
+#include "host/x11/x11_input_watch.h"
+#include "host/x11/x11_output.h"
 
 namespace bumblorbs {
 

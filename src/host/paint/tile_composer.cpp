@@ -20,8 +20,8 @@ class TileSurface {
 public:
     SDL_Surface* On(std::uint32_t* pixels, const SDL_Rect& band) {
         if (!surface_) {
-            surface_.reset(SDL_CreateRGBSurfaceWithFormatFrom(
-                pixels, band.w, band.h, 32, band.w * BytesPerPixel, TileFormat));
+            surface_.reset(SDL_CreateRGBSurfaceWithFormatFrom(pixels, band.w, band.h, 32,
+                                                              band.w * BytesPerPixel, TileFormat));
             if (!surface_) {
                 ThrowSdlFault("a tile's surface (SDL_CreateRGBSurfaceWithFormatFrom)");
             }

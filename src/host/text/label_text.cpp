@@ -87,8 +87,9 @@ SDL_Surface* LabelText::Rendered(const Scene& scene, LabelId id) {
     // The count's characters are checked against the font only once the
     // count first changes, which keeps that work off the first frame.
     if (id == LabelId::Label2 && changed && !slot.Glyphs && !slot.KeepFont) {
-        slot.Glyphs = CachedGlyphs::Make(FontOf(scene, id), CountCharacters(groupSeparator_),
-                                         SdlColour(label.ForeColor), mapping_.ToPixels(label.Box.Width));
+        slot.Glyphs =
+            CachedGlyphs::Make(FontOf(scene, id), CountCharacters(groupSeparator_),
+                               SdlColour(label.ForeColor), mapping_.ToPixels(label.Box.Width));
         slot.KeepFont = !slot.Glyphs;
     }
     slot.Image.reset();

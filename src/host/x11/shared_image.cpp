@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+
 #include "host/sdl/pixel_rows.h"
 
 namespace bumblorbs {

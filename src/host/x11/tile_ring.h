@@ -17,8 +17,9 @@ namespace bumblorbs {
 // follow each other in one half until it is full, and the ring turns to the
 // other, waiting only if the server has not yet read it. Only a half's last
 // tile asks for a completion notice, read when the ring comes back to that
-// half, so the server seldom sends anything back. Where the server cannot share memory the
-// halves are the client's own and the tiles go over the connection.
+// half, so the server seldom sends anything back. Where the server cannot
+// share memory the halves are the client's own and the tiles go over the
+// connection.
 class TileRing {
 public:
     // Pixels in each half: several frames' worth, as a frame composes only

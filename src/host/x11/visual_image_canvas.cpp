@@ -105,14 +105,12 @@ bool VisualImageCanvas::Takes(const X11Window& target) {
     return AttributesOf(target).visual->c_class == TrueColor;
 }
 
-VisualImageCanvas::VisualImageCanvas(const X11Window& target,
-                                     std::function<SDL_Point()> pixelSize)
+VisualImageCanvas::VisualImageCanvas(const X11Window& target, std::function<SDL_Point()> pixelSize)
     : pixelSize_(std::move(pixelSize)), images_(std::make_unique<Images>(target)) {}
 
 VisualImageCanvas::~VisualImageCanvas() = default;
 
-void VisualImageCanvas::Present(ScenePainter& painter, const Scene& scene,
-                                const Damage& damage) {
+void VisualImageCanvas::Present(ScenePainter& painter, const Scene& scene, const Damage& damage) {
     images_->Present(painter, scene, damage, pixelSize_());
 }
 
