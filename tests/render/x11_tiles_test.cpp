@@ -15,10 +15,10 @@
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
 #include "host/app/video_session.h"
-#include "host/app/window_system.h"
 #include "host/core/headless_services.h"
 #include "host/paint/surface_ops.h"
 #include "host/x11/x11_tile_canvas.h"
+#include "host/x11/x11_window.h"
 
 namespace bumblorbs {
 namespace {
@@ -31,9 +31,9 @@ TEST(X11TileCanvasTest, AfterEveryTickTheWindowShowsAFullRepaint) {
     const WindowHandle window(
         SDL_CreateWindow("tiles", 0, 0, Width, Height, SDL_WINDOW_BORDERLESS));
     ASSERT_TRUE(window);
-    const auto info = WindowSystemInfo(window.get(), SDL_SYSWM_X11);
-    ASSERT_TRUE(info) << "not on X11";
-    Display* display = info->info.x11.display;
+    const auto x11 = X11WindowOf(window.get());
+    ASSERT_TRUE(x11) << "not on X11";
+    Display* display = x11->Connection;
 
     const PixelMapping mapping(TwipsPerPixelAt(DefaultDpi));
     Scene scene(DesignedLayout);
@@ -64,8 +64,7 @@ TEST(X11TileCanvasTest, AfterEveryTickTheWindowShowsAFullRepaint) {
         canvas.Present(painter, scene, damage);
         canvas.Finish();
         painter.Paint(expected.get(), scene, everything);
-        XImage* shown =
-            XGetImage(display, info->info.x11.window, 0, 0, Width, Height, AllPlanes, ZPixmap);
+        XImage* shown = XGetImage(display, x11->Id, 0, 0, Width, Height, AllPlanes, ZPixmap);
         ASSERT_NE(shown, nullptr);
         int differing = 0;
         for (int y = 0; y < Height; ++y) {

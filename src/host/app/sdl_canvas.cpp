@@ -4,12 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "host/app/window_system.h"
 #include "host/core/say.h"
 #include "host/paint/surface_ops.h"
 #include "host/sdl/host_fault.h"
 #include "host/sdl/sdl_handles.h"
 #include "host/x11/x11_tile_canvas.h"
+#include "host/x11/x11_window.h"
 
 namespace bumblorbs {
 namespace {
@@ -143,7 +143,7 @@ std::unique_ptr<WindowCanvas> SlowerCanvas(SDL_Window* window, const std::string
 }  // namespace
 
 std::unique_ptr<WindowCanvas> MakeSdlCanvas(SDL_Window* window) {
-    if (WindowSystemInfo(window, SDL_SYSWM_X11)) {
+    if (X11WindowOf(window)) {
         const std::string visual = VisualUnfitForTiles(window);
         if (visual.empty()) {
             return std::make_unique<X11TileCanvas>(window);

@@ -10,9 +10,9 @@
 #include "host/app/sdl_canvas.h"
 #include "host/app/show_watchdog.h"
 #include "host/app/window_icon.h"
-#include "host/app/window_system.h"
 #include "host/core/monotonic_clock.h"
 #include "host/sdl/host_fault.h"
+#include "host/x11/x11_window.h"
 #include "scene/designed_layout.h"
 
 namespace bumblorbs {
@@ -129,7 +129,7 @@ void SdlWindow::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& event
 // of fewer colours. Its text goes in short lines, to fit a small screen.
 void SdlWindow::ShowFatal(std::string_view message) {
     constexpr std::size_t BoxLineLength = 48;
-    if (WindowSystemInfo(window_.get(), SDL_SYSWM_X11) &&
+    if (X11WindowOf(window_.get()) &&
         SDL_BITSPERPIXEL(SDL_GetWindowPixelFormat(window_.get())) >= 24) {
         const std::string text = WrapLines(message, BoxLineLength);
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Bumblorbs: fatal error", text.c_str(),
