@@ -45,7 +45,7 @@ public:
     }
     void Send(const Tile& tile) override { benchmark::DoNotOptimize(tile.Pixels); }
     bool PaintPlain(const PaintPlan& /*plan*/, const SDL_Rect& /*area*/, const PlainArea& /*plain*/,
-                    BallSprite* sprite, std::uint32_t /*background*/) override {
+                    const BallSprite* sprite, std::uint32_t /*background*/) override {
         ++plainAreas;
         benchmark::DoNotOptimize(sprite);
         return true;

@@ -45,7 +45,7 @@ private:
 void PaintRect(ScenePainter& painter, const Scene& scene, const PaintPlan& plan, TileSink& sink,
                TileSurface& tiles, const SDL_Rect& rect, std::uint32_t background, bool mayCut) {
     if (const std::optional<PlainArea> plain = FindPlainArea(plan, rect)) {
-        BallSprite* sprite = plain->Ball ? &painter.Sprite(*plain->Ball) : nullptr;
+        const BallSprite* sprite = plain->Ball ? &painter.Sprite(*plain->Ball) : nullptr;
         if (sink.PaintPlain(plan, rect, *plain, sprite, background)) {
             return;
         }

@@ -31,7 +31,7 @@ public:
     // instead. `background` is a 0x00RRGGBB pixel; `sprite` is the area's
     // ball's, if it has one.
     virtual bool PaintPlain(const PaintPlan& /*plan*/, const SDL_Rect& /*area*/,
-                            const PlainArea& /*plain*/, BallSprite* /*sprite*/,
+                            const PlainArea& /*plain*/, const BallSprite* /*sprite*/,
                             std::uint32_t /*background*/) {
         return false;
     }

@@ -37,7 +37,7 @@ BallSlots::SlotContent BallSlots::SlotFor(std::size_t ball, const BallSprite& sp
 }
 
 bool BallSlots::PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::size_t ball,
-                             BallSprite& sprite, std::uint32_t background) {
+                             const BallSprite& sprite, std::uint32_t background) {
     if (!usable_) {
         return false;
     }
@@ -77,7 +77,7 @@ bool BallSlots::PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::s
     return true;
 }
 
-void BallSlots::PutSquare(std::size_t ball, BallSprite& sprite, std::uint32_t background,
+void BallSlots::PutSquare(std::size_t ball, const BallSprite& sprite, std::uint32_t background,
                           const SDL_Rect& square, const SDL_Rect& part) {
     const SlotContent wanted = SlotFor(ball, sprite, background);
     const SDL_Point from{part.x - square.x, part.y - square.y};
@@ -95,7 +95,7 @@ void BallSlots::PutSquare(std::size_t ball, BallSprite& sprite, std::uint32_t ba
     PutFromSlot(ball, pixels, wanted, {at.x + from.x, at.y + from.y}, part);
 }
 
-const std::uint32_t* BallSlots::SlotPixels(std::size_t ball, BallSprite& sprite,
+const std::uint32_t* BallSlots::SlotPixels(std::size_t ball, const BallSprite& sprite,
                                            const SlotContent& wanted) {
     if (!usable_) {
         return nullptr;

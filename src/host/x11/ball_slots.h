@@ -30,10 +30,10 @@ public:
     // damaged with one request from the ball's slot, where the slot's rows
     // can cover it; says whether it did.
     bool PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::size_t ball,
-                      BallSprite& sprite, std::uint32_t background);
+                      const BallSprite& sprite, std::uint32_t background);
     // Puts `part` of the ball's square, which stands at `square` in the
     // window, blended over the background.
-    void PutSquare(std::size_t ball, BallSprite& sprite, std::uint32_t background,
+    void PutSquare(std::size_t ball, const BallSprite& sprite, std::uint32_t background,
                    const SDL_Rect& square, const SDL_Rect& part);
 
 private:
@@ -65,7 +65,7 @@ private:
     SlotContent SlotFor(std::size_t ball, const BallSprite& sprite, std::uint32_t background) const;
     // The ball's slot, made to hold `wanted` first if it does not yet; null
     // where there are no slots.
-    const std::uint32_t* SlotPixels(std::size_t ball, BallSprite& sprite,
+    const std::uint32_t* SlotPixels(std::size_t ball, const BallSprite& sprite,
                                     const SlotContent& wanted);
     // Puts `to.w` x `to.h` pixels of the slot, from `from` in it, at `to`.
     void PutFromSlot(std::size_t ball, const std::uint32_t* pixels, const SlotContent& content,

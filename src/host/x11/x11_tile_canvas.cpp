@@ -100,7 +100,7 @@ private:
     std::uint32_t* Room(std::size_t pixels) override { return ring_.Room(pixels); }
     void Send(const Tile& tile) override { ring_.Send(tile); }
     bool PaintPlain(const PaintPlan& plan, const SDL_Rect& area, const PlainArea& plain,
-                    BallSprite* sprite, std::uint32_t background) override;
+                    const BallSprite* sprite, std::uint32_t background) override;
     void EndFrame() override;
 
     Connection display_;
@@ -118,7 +118,7 @@ private:
 };
 
 bool X11TileCanvas::Frames::PaintPlain(const PaintPlan& plan, const SDL_Rect& area,
-                                       const PlainArea& plain, BallSprite* sprite,
+                                       const PlainArea& plain, const BallSprite* sprite,
                                        std::uint32_t background) {
     // A frame has one background.
     fillsPixel_ = background;
