@@ -194,9 +194,10 @@ dominant() { "$XINSPECT" dominant; }
 # release BUTTON X Y: a click whose release lands at X,Y.
 release() { xdotool mousemove "$2" "$3" click "$1"; }
 
+not_black() { [ "$(dominant)" != 000000 ]; }
+
 # left_paints_right_ends X Y: a left release at X,Y paints the background
 # in a colour, and a right release there ends the program with status 0.
-not_black() { [ "$(dominant)" != 000000 ]; }
 left_paints_right_ends() {
   release 1 "$1" "$2"
   wait_until 3 not_black || fail "a left release did not paint the background"
