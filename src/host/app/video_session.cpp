@@ -67,7 +67,9 @@ VideoSession::VideoSession(std::string_view sdlDriver) : video_(!sdlDriver.empty
     // tiles. SDL reads this from the environment only.
     setenv("SDL_VIDEO_X11_NODIRECTCOLOR", "1", 0);
     HandleX11Errors(&ExitAtOnce);
-    // The events alone turn SIGINT and SIGTERM into a quit.
+    // Our own Wayland window needs no SDL video, only the event queue it
+    // looks in for a quit (wayland_window.cpp). SDL's signal handlers are
+    // off (HearStopSignals), so nothing posts one there.
     const Uint32 subsystems = video_ ? SDL_INIT_VIDEO : SDL_INIT_EVENTS;
     if (const StartUpEnvironment quiet; SDL_InitSubSystem(subsystems) != 0) {
         if (sdlDriver == "x11") {
