@@ -20,8 +20,8 @@ namespace bumblorbs {
 // later ticks waits for the next. A buffer the compositor still reads is
 // left alone until it releases it; where none is free a further one is
 // made, up to three, and past that the frame waits for the next tick with
-// its damage kept. A buffer drawn again first takes over, from the latest,
-// the rectangles the frames it missed changed.
+// its damage kept. A buffer drawn again also paints anew what the frames it
+// missed changed.
 class WaylandCanvas final : public WindowCanvas {
 public:
     // `geometry` is the size and scale the surface is to have, read on
@@ -38,9 +38,6 @@ private:
     struct Buffer;
 
     Buffer* FreeBuffer();
-    // Takes over from the latest buffer what the frames `buffer` missed
-    // changed, except where `painted` is painted anew.
-    void CatchUp(Buffer& buffer, const std::vector<SDL_Rect>& painted) const;
     void Commit(Buffer& buffer, const std::vector<SDL_Rect>& rects);
     static void FrameDone(void* data, wl_callback* callback, std::uint32_t time);
     static const wl_callback_listener FrameListener;
