@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "host/paint/tile_composer.h"
 #include "host/sdl/host_fault.h"
 #include "host/wayland/buffer_damage.h"
 
@@ -163,9 +164,8 @@ void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
     // latest frame.
     const PaintPlan plan = painter.Plan(scene, buffer->Behind.Take(pending_),
                                         drawn_.Buffer.Width, drawn_.Buffer.Height);
-    for (const SDL_Rect& area : plan.Rects) {
-        painter.PaintArea(buffer->Target.get(), {0, 0}, scene, plan, area);
-    }
+    sink_.Into(buffer->Target.get());
+    ComposeTiles(painter, scene, plan, sink_);
     const std::vector<SDL_Rect> rects =
         painter.Plan(scene, pending_, drawn_.Buffer.Width, drawn_.Buffer.Height).Rects;
     buffer->DrawnInFrame = ++frame_;

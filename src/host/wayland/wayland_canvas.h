@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/sdl/sdl_handles.h"
+#include "host/wayland/buffer_sink.h"
 #include "host/wayland/surface_scale.h"
 #include "host/wayland/wayland_connection.h"
 #include "host/window/window_canvas.h"
@@ -59,6 +60,7 @@ private:
     std::uint64_t frame_ = 0;
     // What changed since the last frame the compositor got.
     Damage pending_;
+    BufferSink sink_;
 };
 
 }  // namespace bumblorbs
