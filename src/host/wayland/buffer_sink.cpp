@@ -37,9 +37,8 @@ void BufferSink::Background(std::uint32_t* to, int count) const {
     }
 }
 
-bool BufferSink::PaintPlain(const PaintPlan& /*plan*/, const SDL_Rect& area,
-                            const PlainArea& plain, BallSprite* sprite,
-                            std::uint32_t background) {
+bool BufferSink::PaintPlain(const PaintPlan& /*plan*/, const SDL_Rect& area, const PlainArea& plain,
+                            BallSprite* sprite, std::uint32_t background) {
     const auto width = static_cast<std::size_t>(area.w);
     if (backgroundRow_.empty() || backgroundRow_.front() != background) {
         backgroundRow_.assign(std::max(width, backgroundRow_.size()), background);

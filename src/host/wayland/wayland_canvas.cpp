@@ -162,8 +162,8 @@ void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
     // The buffer catches up by painting what it missed along with this
     // frame's damage; the compositor is told only what changed since the
     // latest frame.
-    const PaintPlan plan = painter.Plan(scene, buffer->Behind.Take(pending_),
-                                        drawn_.Buffer.Width, drawn_.Buffer.Height);
+    const PaintPlan plan = painter.Plan(scene, buffer->Behind.Take(pending_), drawn_.Buffer.Width,
+                                        drawn_.Buffer.Height);
     sink_.Into(buffer->Target.get());
     ComposeTiles(painter, scene, plan, sink_);
     const std::vector<SDL_Rect> rects =
