@@ -9,8 +9,12 @@
 # natively under kwin too (QPainter, on its own Xvfb), which keeps buffers
 # until its next repaint. Ends with the ratios the Wayland path is held to:
 # everything's CPU natively against through XWayland, the program's own CPU
-# natively against on bare X11, and under kwin against under weston.
-#   bench/cpu_wayland.sh [SECONDS] [RUNS]      (after ./test.sh has built everything)
+# natively against on bare X11, and under kwin against under weston. With
+# BUMBLORBS_BASELINE naming another build of the program, that build runs
+# natively under weston too, interleaved with the rest, for a side-by-side
+# of a change.
+#   [BUMBLORBS_BASELINE=OLD_BINARY] bench/cpu_wayland.sh [SECONDS] [RUNS]
+#   (after ./test.sh has built everything)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/xvfb.sh
@@ -44,6 +48,8 @@ bare_xvfb="$XVFB_PID"
 kwin_pid=""
 kwin_xvfb=""
 paths="wayland x11 bare"
+baseline="${BUMBLORBS_BASELINE:-}"
+[ -z "$baseline" ] || paths="wayland baseline x11 bare"
 if command -v kwin_wayland >/dev/null; then
   bumblorbs_start_xvfb 1920x1080
   kwin_display="$DISPLAY"
@@ -89,6 +95,8 @@ start() {
     env -u DISPLAY WAYLAND_DISPLAY=bench SDL_AUDIODRIVER=dummy "$program" 2>/dev/null &
   elif [ "$1" = bare ]; then
     env -u WAYLAND_DISPLAY DISPLAY="$bare_display" SDL_AUDIODRIVER=dummy "$program" 2>/dev/null &
+  elif [ "$1" = baseline ]; then
+    env -u DISPLAY WAYLAND_DISPLAY=bench SDL_AUDIODRIVER=dummy "$baseline" 2>/dev/null &
   elif [ "$1" = kwin ]; then
     env -u DISPLAY WAYLAND_DISPLAY=bench-kwin SDL_AUDIODRIVER=dummy "$program" 2>/dev/null &
   else
@@ -139,7 +147,7 @@ printf "|---|---|---|---|---|---|---|\n"
 for path in $paths; do
   printf "| %s | %s (%s) | %s (%s) | %s (%s) | %s ms (%s) | %s (%s) | %s |\n" \
     "$(case $path in wayland) echo "native Wayland (weston)";; x11) echo "X11 through XWayland (weston)";;
-       bare) echo "X11 on a bare Xvfb";; kwin) echo "native Wayland (kwin)";; esac)" \
+       bare) echo "X11 on a bare Xvfb";; baseline) echo "native Wayland (weston), baseline build";; kwin) echo "native Wayland (kwin)";; esac)" \
     "$(column $path 2 | median)" "$(column $path 2 | spread)" \
     "$(column $path 3 | median)" "$(column $path 3 | spread)" \
     "$(column $path 4 | median)" "$(column $path 4 | spread)" \
@@ -150,6 +158,10 @@ awk -v w="$(column wayland 4 | median)" -v x="$(column x11 4 | median)" \
   -v wp="$(column wayland 2 | median)" -v bp="$(column bare 2 | median)" \
   'BEGIN {printf "\neverything natively / through XWayland: %.2f (at most 0.6)\n", w / x
           printf "program natively / on bare X11: %.2f (at most 1.5)\n", wp / bp}'
+if [ -n "$baseline" ]; then
+  awk -v w="$(column wayland 2 | median)" -v b="$(column baseline 2 | median)" \
+    'BEGIN {printf "program natively / the baseline build natively: %.2f\n", w / b}'
+fi
 if [[ " $paths " == *" kwin "* ]]; then
   awk -v k="$(column kwin 2 | median)" -v w="$(column wayland 2 | median)" \
     'BEGIN {printf "program under kwin / under weston: %.2f (at most 2)\n", k / w}'

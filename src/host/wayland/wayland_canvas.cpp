@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "host/paint/surface_ops.h"
+#include "host/paint/tile_composer.h"
 #include "host/sdl/host_fault.h"
-#include "host/sdl/pixel_rows.h"
+#include "host/wayland/buffer_damage.h"
 
 namespace bumblorbs {
 namespace {
@@ -71,19 +71,6 @@ void OnRelease(void* data, wl_buffer* /*buffer*/) { *static_cast<bool*>(data) = 
 
 constexpr wl_buffer_listener ReleaseListener{&OnRelease};
 
-// Adds what changed since to what is still to be drawn: a ball keeps the
-// place it stood when first marked.
-void AddDamage(Damage& pending, const Damage& more) {
-    pending.Everything = pending.Everything || more.Everything;
-    for (std::size_t ball = 0; ball < BallCount; ++ball) {
-        if (more.Balls[ball] && !pending.Balls[ball]) {
-            pending.Balls[ball] = true;
-            pending.FormerBoxes[ball] = more.FormerBoxes[ball];
-        }
-    }
-    pending.Labels |= more.Labels;
-}
-
 }  // namespace
 
 struct WaylandCanvas::Buffer {
@@ -114,29 +101,10 @@ struct WaylandCanvas::Buffer {
     BufferHandle Handle;
     SurfaceHandle Target;
     bool Busy = false;
-    // Whether it holds no picture worth catching up from, and else what the
-    // frames it missed changed, and how many pixels that is: where as many
-    // as the buffer holds, the whole picture is copied instead.
-    bool Stale = true;
-    std::vector<SDL_Rect> Missed;
-    std::size_t MissedPixels = 0;
+    // What it must paint again, besides a frame's own damage, to show the
+    // latest picture.
+    BufferDamage Behind;
     std::uint64_t DrawnInFrame = 0;
-
-    std::size_t Pixels() const { return Bytes / 4; }
-    void Miss(const std::vector<SDL_Rect>& rects) {
-        if (Stale) {
-            return;
-        }
-        for (const SDL_Rect& rect : rects) {
-            MissedPixels += static_cast<std::size_t>(rect.w) * static_cast<std::size_t>(rect.h);
-        }
-        Stale = MissedPixels >= Pixels();
-        if (Stale) {
-            Missed.clear();
-        } else {
-            Missed.insert(Missed.end(), rects.begin(), rects.end());
-        }
-    }
 };
 
 WaylandCanvas::WaylandCanvas(WaylandConnection& connection, wl_shm* shm, wl_surface* surface,
@@ -170,46 +138,6 @@ WaylandCanvas::Buffer* WaylandCanvas::FreeBuffer() {
     return nullptr;
 }
 
-void WaylandCanvas::CatchUp(Buffer& buffer, const std::vector<SDL_Rect>& painted) const {
-    if (latest_ == nullptr || latest_ == &buffer) {
-        return;
-    }
-    const SDL_Surface* from = latest_->Target.get();
-    SDL_Surface* to = buffer.Target.get();
-    if (buffer.Stale) {
-        std::memcpy(to->pixels, from->pixels, buffer.Bytes);
-        return;
-    }
-    const auto copy = [from, to](const SDL_Rect& rect) {
-        for (int y = rect.y; y < rect.y + rect.h; ++y) {
-            std::memcpy(PixelRow(to, y) + rect.x, PixelRow(from, y) + rect.x,
-                        static_cast<std::size_t>(rect.w) * sizeof(std::uint32_t));
-        }
-    };
-    // What this frame paints again need not be copied first: a ball that
-    // moved on leaves only the edge of its older place to take over.
-    std::vector<SDL_Rect> pieces;
-    for (const SDL_Rect& missed : buffer.Missed) {
-        pieces.assign(1, missed);
-        for (const SDL_Rect& hole : painted) {
-            for (std::size_t i = pieces.size(); i-- > 0;) {
-                SDL_Rect overlap;
-                if (SDL_IntersectRect(&pieces[i], &hole, &overlap) != SDL_TRUE) {
-                    continue;
-                }
-                const RectsAround around = AroundHole(pieces[i], overlap);
-                pieces[i] = pieces.back();
-                pieces.pop_back();
-                pieces.insert(pieces.end(), around.Rects.begin(),
-                              around.Rects.begin() + static_cast<std::ptrdiff_t>(around.Count));
-            }
-        }
-        for (const SDL_Rect& piece : pieces) {
-            copy(piece);
-        }
-    }
-}
-
 void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Damage& damage) {
     AddDamage(pending_, damage);
     if (!(wanted_ == drawn_)) {
@@ -231,22 +159,22 @@ void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
     if (latest_ == nullptr) {
         pending_.Everything = true;
     }
-    PaintPlan plan = painter.Plan(scene, pending_, drawn_.Buffer.Width, drawn_.Buffer.Height);
-    CatchUp(*buffer, plan.Rects);
-    for (const SDL_Rect& area : plan.Rects) {
-        painter.PaintArea(buffer->Target.get(), {0, 0}, scene, plan, area);
-    }
-    const std::vector<SDL_Rect> rects = std::move(plan.Rects);
-    pending_ = Damage{};
-    buffer->Stale = false;
-    buffer->Missed.clear();
-    buffer->MissedPixels = 0;
+    // The buffer catches up by painting what it missed along with this
+    // frame's damage; the compositor is told only what changed since the
+    // latest frame.
+    const PaintPlan plan = painter.Plan(scene, buffer->Behind.Take(pending_), drawn_.Buffer.Width,
+                                        drawn_.Buffer.Height);
+    sink_.Into(buffer->Target.get());
+    ComposeTiles(painter, scene, plan, sink_);
+    const std::vector<SDL_Rect> rects =
+        painter.Plan(scene, pending_, drawn_.Buffer.Width, drawn_.Buffer.Height).Rects;
     buffer->DrawnInFrame = ++frame_;
     for (const std::unique_ptr<Buffer>& other : buffers_) {
         if (other.get() != buffer) {
-            other->Miss(rects);
+            other->Behind.Miss(pending_);
         }
     }
+    pending_ = Damage{};
     latest_ = buffer;
     if (!rects.empty() || geometryUnsent_) {
         Commit(*buffer, rects);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/sdl/sdl_handles.h"
+#include "host/wayland/buffer_sink.h"
 #include "host/wayland/surface_scale.h"
 #include "host/wayland/wayland_connection.h"
 #include "host/window/window_canvas.h"
@@ -20,8 +21,8 @@ namespace bumblorbs {
 // later ticks waits for the next. A buffer the compositor still reads is
 // left alone until it releases it; where none is free a further one is
 // made, up to three, and past that the frame waits for the next tick with
-// its damage kept. A buffer drawn again first takes over, from the latest,
-// the rectangles the frames it missed changed.
+// its damage kept. A buffer drawn again also paints anew what the frames it
+// missed changed.
 class WaylandCanvas final : public WindowCanvas {
 public:
     // `geometry` is the size and scale the surface is to have, read on
@@ -38,9 +39,6 @@ private:
     struct Buffer;
 
     Buffer* FreeBuffer();
-    // Takes over from the latest buffer what the frames `buffer` missed
-    // changed, except where `painted` is painted anew.
-    void CatchUp(Buffer& buffer, const std::vector<SDL_Rect>& painted) const;
     void Commit(Buffer& buffer, const std::vector<SDL_Rect>& rects);
     static void FrameDone(void* data, wl_callback* callback, std::uint32_t time);
     static const wl_callback_listener FrameListener;
@@ -62,6 +60,7 @@ private:
     std::uint64_t frame_ = 0;
     // What changed since the last frame the compositor got.
     Damage pending_;
+    BufferSink sink_;
 };
 
 }  // namespace bumblorbs
