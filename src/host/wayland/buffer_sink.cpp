@@ -37,8 +37,22 @@ void BufferSink::Background(std::uint32_t* to, int count) const {
     }
 }
 
+const std::uint32_t* BufferSink::SquareOf(std::size_t ball, const BallSprite& sprite,
+                                          std::uint32_t background) {
+    Square& square = squares_[ball];
+    if (square.Pixels.empty() || square.Diameter != sprite.Diameter() ||
+        square.Fill != sprite.Fill() || square.Border != sprite.Border() ||
+        square.Background != background) {
+        const auto side = static_cast<std::size_t>(sprite.Diameter());
+        square = {sprite.Diameter(), sprite.Fill(), sprite.Border(), background, {}};
+        square.Pixels.assign(side * side, background);
+        sprite.DrawOverRows(square.Pixels.data(), side);
+    }
+    return square.Pixels.data();
+}
+
 bool BufferSink::PaintPlain(const PaintPlan& /*plan*/, const SDL_Rect& area, const PlainArea& plain,
-                            BallSprite* sprite, std::uint32_t background) {
+                            const BallSprite* sprite, std::uint32_t background) {
     const auto width = static_cast<std::size_t>(area.w);
     if (backgroundRow_.empty() || backgroundRow_.front() != background) {
         backgroundRow_.assign(std::max(width, backgroundRow_.size()), background);
@@ -48,8 +62,9 @@ bool BufferSink::PaintPlain(const PaintPlan& /*plan*/, const SDL_Rect& area, con
     // The part of the area the ball's square covers, if any.
     SDL_Rect covered{};
     const std::uint32_t* square = nullptr;
-    if (sprite != nullptr && SDL_IntersectRect(&plain.Square, &area, &covered) == SDL_TRUE) {
-        square = sprite->ComposedOver(background);
+    if (sprite != nullptr && plain.Ball &&
+        SDL_IntersectRect(&plain.Square, &area, &covered) == SDL_TRUE) {
+        square = SquareOf(*plain.Ball, *sprite, background);
     }
     const int left = covered.x - area.x;
     const int right = area.x + area.w - (covered.x + covered.w);

@@ -3,10 +3,12 @@
 #include <SDL_surface.h>
 
 #include <cstddef>
+#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "host/paint/tile_composer.h"
+#include "scene/scene.h"
 
 namespace bumblorbs {
 
@@ -28,18 +30,31 @@ public:
     std::uint32_t* Room(std::size_t pixels) override;
     void Send(const Tile& tile) override;
     bool PaintPlain(const PaintPlan& plan, const SDL_Rect& area, const PlainArea& plain,
-                    BallSprite* sprite, std::uint32_t background) override;
+                    const BallSprite* sprite, std::uint32_t background) override;
     void EndFrame() override {}
 
 private:
+    // A ball's square blended over the background, kept while its look and
+    // the background stay.
+    struct Square {
+        int Diameter = 0;
+        Colour Fill = 0;
+        Colour Border = 0;
+        std::uint32_t Background = 0;
+        std::vector<std::uint32_t> Pixels;
+    };
+
     // `count` background pixels at `to`.
     void Background(std::uint32_t* to, int count) const;
+    const std::uint32_t* SquareOf(std::size_t ball, const BallSprite& sprite,
+                                  std::uint32_t background);
 
     SDL_Surface* target_ = nullptr;
     // Each tile is copied in as soon as it is sent, so one room serves all.
     std::vector<std::uint32_t> room_;
     // A row of the background, as wide as the widest area yet.
     std::vector<std::uint32_t> backgroundRow_;
+    std::array<Square, BallCount> squares_;
 };
 
 }  // namespace bumblorbs
