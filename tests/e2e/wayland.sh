@@ -81,3 +81,9 @@ right_covered() { [ "$(count_colour 400 0 400 300 000000)" -gt 30000 ]; }
 wait_until 5 right_covered || fail "the window is not on the output with the pointer and focus"
 [ "$(count_colour 0 100 400 200 000000)" -lt 1000 ] || fail "the first output is covered too"
 pass "two outputs: the window opens where the pointer and the focus are"
+
+# SIGTERM ends the native window at once, with status 0.
+kill -TERM "$APP_PID"
+wait_exit 1
+[ "$EXIT_STATUS" -eq 0 ] || fail "status $EXIT_STATUS after SIGTERM"
+pass "SIGTERM ends it with status 0"

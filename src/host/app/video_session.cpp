@@ -67,23 +67,23 @@ VideoSession::VideoSession(std::string_view sdlDriver) : video_(!sdlDriver.empty
     // tiles. SDL reads this from the environment only.
     setenv("SDL_VIDEO_X11_NODIRECTCOLOR", "1", 0);
     HandleX11Errors(&ExitAtOnce);
-    // Our own Wayland window needs no SDL video, only the event queue it
-    // looks in for a quit (wayland_window.cpp). SDL's signal handlers are
-    // off (HearStopSignals), so nothing posts one there.
-    const Uint32 subsystems = video_ ? SDL_INIT_VIDEO : SDL_INIT_EVENTS;
-    if (const StartUpEnvironment quiet; SDL_InitSubSystem(subsystems) != 0) {
-        if (sdlDriver == "x11") {
-            throw NoDisplay("cannot open display " + std::string(Environment("DISPLAY")));
+    // Our own Wayland window needs no SDL subsystem: SDL only paints its
+    // surfaces and renders its text.
+    if (video_) {
+        if (const StartUpEnvironment quiet; SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+            if (sdlDriver == "x11") {
+                throw NoDisplay("cannot open display " + std::string(Environment("DISPLAY")));
+            }
+            throw NoDisplay("the video driver " + std::string(sdlDriver) +
+                            " did not start: " + SDL_GetError());
         }
-        throw NoDisplay("the video driver " + std::string(sdlDriver) +
-                        " did not start: " + SDL_GetError());
     }
     // A window's own surface is then the window system's shared-memory
     // image, sent rectangle by rectangle; a GL-backed one would upload the
     // whole screen on every update.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (TTF_Init() != 0) {
-        SDL_QuitSubSystem(subsystems);
+        QuitVideo();
         throw HostFault(std::string("TTF_Init: ") + TTF_GetError());
     }
 }
@@ -94,7 +94,13 @@ VideoSession::VideoSession()
 
 VideoSession::~VideoSession() {
     TTF_Quit();
-    SDL_QuitSubSystem(video_ ? SDL_INIT_VIDEO : SDL_INIT_EVENTS);
+    QuitVideo();
+}
+
+void VideoSession::QuitVideo() const {
+    if (video_) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
 }
 
 }  // namespace bumblorbs

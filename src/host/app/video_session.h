@@ -46,6 +46,8 @@ public:
     VideoSession& operator=(const VideoSession&) = delete;
 
 private:
+    void QuitVideo() const;
+
     bool video_;
 };
 

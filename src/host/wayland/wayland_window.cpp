@@ -1,6 +1,5 @@
 #include "host/wayland/wayland_window.h"
 
-#include <SDL.h>
 #include <linux/input-event-codes.h>
 #include <unistd.h>
 
@@ -42,13 +41,6 @@ int CursorSize() {
     const char* size = std::getenv("XCURSOR_SIZE");
     const int value = size != nullptr ? std::atoi(size) : 0;
     return value > 0 && value <= 256 ? value : 24;
-}
-
-// Whether a quit was asked for by a signal (SDL turns SIGINT and SIGTERM
-// into one).
-bool QuitRequested() {
-    SDL_PumpEvents();
-    return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0;
 }
 
 }  // namespace
@@ -427,10 +419,6 @@ void WaylandWindow::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& e
     do {
         connection_.Pump(deadline);
         Deliver(events);
-        if (QuitRequested()) {
-            events.CloseRequested();
-            return;
-        }
     } while (deadlineNs && MonotonicNs() < deadline);
 }
 
