@@ -35,6 +35,16 @@ private:
 // A ball's circle, `diameter` pixels across: filled with `fill`, outlined one
 // pixel wide in `border`, anti-aliased and transparent outside, ready to be
 // drawn over whatever lies beneath.
+// What decides the pixels of a ball's square blended over a background:
+// squares of the same look hold the same pixels.
+struct SquareLook {
+    int Diameter = 0;
+    Colour Fill = 0;
+    Colour Border = 0;
+    std::uint32_t Background = 0;
+    bool operator==(const SquareLook&) const = default;
+};
+
 class BallSprite {
 public:
     BallSprite(const DiscShape& shape, Colour fill, Colour border);
@@ -42,6 +52,9 @@ public:
     int Diameter() const { return diameter_; }
     Colour Fill() const { return fill_; }
     Colour Border() const { return border_; }
+    SquareLook LookOver(std::uint32_t background) const {
+        return {diameter_, fill_, border_, background};
+    }
 
     // Draws the circle with its top-left corner at (x, y), within the
     // target's clip rectangle.

@@ -40,11 +40,10 @@ void BufferSink::Background(std::uint32_t* to, int count) const {
 const std::uint32_t* BufferSink::SquareOf(std::size_t ball, const BallSprite& sprite,
                                           std::uint32_t background) {
     Square& square = squares_[ball];
-    if (square.Pixels.empty() || square.Diameter != sprite.Diameter() ||
-        square.Fill != sprite.Fill() || square.Border != sprite.Border() ||
-        square.Background != background) {
-        const auto side = static_cast<std::size_t>(sprite.Diameter());
-        square = {sprite.Diameter(), sprite.Fill(), sprite.Border(), background, {}};
+    const SquareLook look = sprite.LookOver(background);
+    if (square.Pixels.empty() || square.Look != look) {
+        const auto side = static_cast<std::size_t>(look.Diameter);
+        square.Look = look;
         square.Pixels.assign(side * side, background);
         sprite.DrawOverRows(square.Pixels.data(), side);
     }

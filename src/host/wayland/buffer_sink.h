@@ -2,11 +2,12 @@
 
 #include <SDL_surface.h>
 
-#include <cstddef>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "host/paint/ball_sprite.h"
 #include "host/paint/tile_composer.h"
 #include "scene/scene.h"
 
@@ -37,10 +38,7 @@ private:
     // A ball's square blended over the background, kept while its look and
     // the background stay.
     struct Square {
-        int Diameter = 0;
-        Colour Fill = 0;
-        Colour Border = 0;
-        std::uint32_t Background = 0;
+        SquareLook Look;
         std::vector<std::uint32_t> Pixels;
     };
 

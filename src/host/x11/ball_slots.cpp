@@ -24,16 +24,11 @@ std::size_t SlotPixelCount(int diameter) {
 BallSlots::BallSlots(Display* display, Visual* visual, Window window, GC gc, bool shared)
     : display_(display), window_(window), gc_(gc), image_(display, visual), usable_(shared) {}
 
-bool BallSlots::SlotContent::SameLook(const SlotContent& other) const {
-    return Diameter == other.Diameter && Fill == other.Fill && Border == other.Border &&
-           Background == other.Background;
-}
-
 BallSlots::SlotContent BallSlots::SlotFor(std::size_t ball, const BallSprite& sprite,
                                           std::uint32_t background) const {
-    const SlotContent look{sprite.Diameter(), sprite.Fill(), sprite.Border(), background};
+    const SquareLook look = sprite.LookOver(background);
     const SlotContent& held = slots_[ball].Content;
-    return held.SameLook(look) ? held : look;
+    return held.Look == look ? held : SlotContent{look};
 }
 
 bool BallSlots::PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::size_t ball,
@@ -84,11 +79,11 @@ void BallSlots::PutSquare(std::size_t ball, const BallSprite& sprite, std::uint3
     const std::uint32_t* pixels = SlotPixels(ball, sprite, wanted);
     if (pixels == nullptr) {
         // No memory is attached: the square goes over the connection.
-        const auto side = static_cast<std::size_t>(wanted.Diameter);
+        const auto side = static_cast<std::size_t>(wanted.Look.Diameter);
         square_.assign(side * side, background);
         sprite.DrawOverRows(square_.data(), side);
-        image_.Put(window_, gc_, square_.data(), wanted.Diameter, wanted.Diameter, from, part,
-                   false);
+        image_.Put(window_, gc_, square_.data(), wanted.Look.Diameter, wanted.Look.Diameter, from,
+                   part, false);
         return;
     }
     const SDL_Point at = wanted.Square();
@@ -100,15 +95,15 @@ const std::uint32_t* BallSlots::SlotPixels(std::size_t ball, const BallSprite& s
     if (!usable_) {
         return nullptr;
     }
-    if (wanted.Diameter > slotDiameter_) {
+    if (wanted.Look.Diameter > slotDiameter_) {
         slotDiameter_ = 0;
-        if (!image_.Attach(BallCount * SlotPixelCount(wanted.Diameter))) {
+        if (!image_.Attach(BallCount * SlotPixelCount(wanted.Look.Diameter))) {
             // Not asked again on every tick; the squares go over the
             // connection instead.
             usable_ = false;
             return nullptr;
         }
-        slotDiameter_ = wanted.Diameter;
+        slotDiameter_ = wanted.Look.Diameter;
         slots_.fill({});
     }
     std::uint32_t* slot = image_.Pixels() + ball * SlotPixelCount(slotDiameter_);
@@ -124,7 +119,8 @@ const std::uint32_t* BallSlots::SlotPixels(std::size_t ball, const BallSprite& s
             XSync(display_, False);
         }
         const auto width = static_cast<std::size_t>(wanted.Width());
-        std::fill_n(slot, width * static_cast<std::size_t>(wanted.Height()), wanted.Background);
+        std::fill_n(slot, width * static_cast<std::size_t>(wanted.Height()),
+                    wanted.Look.Background);
         const SDL_Point at = wanted.Square();
         sprite.DrawOverRows(
             slot + static_cast<std::size_t>(at.y) * width + static_cast<std::size_t>(at.x), width);

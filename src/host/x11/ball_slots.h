@@ -41,18 +41,14 @@ private:
     // with `ReachX` columns of background on the square's left (`PadLeft`)
     // or right, and `ReachY` rows above and below it, row after row.
     struct SlotContent {
-        int Diameter = 0;
-        Colour Fill = 0;
-        Colour Border = 0;
-        std::uint32_t Background = 0;
+        SquareLook Look;
         int ReachX = 0;
         int ReachY = 0;
         bool PadLeft = false;
 
-        int Width() const { return Diameter + ReachX; }
-        int Height() const { return Diameter + 2 * ReachY; }
+        int Width() const { return Look.Diameter + ReachX; }
+        int Height() const { return Look.Diameter + 2 * ReachY; }
         SDL_Point Square() const { return {PadLeft ? ReachX : 0, ReachY}; }
-        bool SameLook(const SlotContent& other) const;
         bool operator==(const SlotContent&) const = default;
     };
     struct Slot {
