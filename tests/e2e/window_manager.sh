@@ -25,8 +25,10 @@ for _ in 1 2 3 4 5; do
 done
 [ "$ready" -eq 1 ] || fail "openbox maps no window"
 
-# Ball 0 starts below the bottom of so small a screen: it beeps every tick.
+# On so small a screen ball 0 bounces, and beeps, often. The sound device,
+# and so its file, is opened at the first beep.
 audio="$WORK/audio.raw"
+played() { stat -c %s "$audio" 2>/dev/null || echo 0; }
 start_app SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio"
 window="$(wait_window)"
 covers_screen() {
@@ -45,10 +47,11 @@ pass "full-screen under openbox, and it stays so when moved"
 xdotool windowminimize --sync "$window"
 # A beep started just before may still be playing out.
 sleep 0.5
-from=$(stat -c %s "$audio")
+from=$(played)
 sleep 1.5
-to=$(stat -c %s "$audio")
-[ "$(tail -c +"$((from + 1))" "$audio" | head -c "$((to - from))" | tr -d '\0' | wc -c)" -eq 0 ] ||
+to=$(played)
+[ "$to" -eq "$from" ] ||
+  [ "$(tail -c +"$((from + 1))" "$audio" | head -c "$((to - from))" | tr -d '\0' | wc -c)" -eq 0 ] ||
   fail "beeps while minimised"
 pass "minimised: no beeps"
 
