@@ -35,13 +35,9 @@ lit="$(least_of 3 eval 'echo $((1278 * 960 - $(count_colour 0 0 1278 960 000000)
 echo "pixels that are not background: $lit"
 [ "$lit" -gt 90000 ] && [ "$lit" -lt 160000 ] ||
   fail "$lit pixels are not background, where about 120,000 are right"
-fill="$(least_of 5 "$XINSPECT" widest)"
-rim="$(least_of 5 "$XINSPECT" rim)"
-ball=$((fill + 2))
-echo "scale 1.5: a ball is $ball pixels across (fill $fill), its outline $rim"
-[ "$ball" -ge 47 ] && [ "$ball" -le 51 ] || fail "a ball is $ball pixels across at scale 1.5"
-[ "$rim" -le 2 ] || fail "the outline is $rim pixels wide: the picture was scaled"
-pass "scale 1.5: balls of $ball real pixels, sharp outlines, label and count in place"
+# A ball of 47 to 51 pixels, less its outline on each side.
+sharp_balls 45 49
+pass "scale 1.5: balls of $((FILL + 2)) real pixels, sharp outlines, label and count in place"
 
 # A release over the label does nothing; elsewhere, left paints and right ends.
 release 1 60 35

@@ -196,6 +196,19 @@ release() { xdotool mousemove "$2" "$3" click "$1"; }
 
 not_black() { [ "$(dominant)" != 000000 ]; }
 
+# sharp_balls LEAST MOST: a ball's fill, the widest run of one colour on
+# screen, is LEAST to MOST pixels across, and its outline at most 2 pixels
+# wide, as drawn at the output's real pixels and not scaled up. The least of
+# five reads, since one read can catch a ball touching another. Sets FILL
+# and RIM.
+sharp_balls() {
+  FILL="$(least_of 5 "$XINSPECT" widest)"
+  RIM="$(least_of 5 "$XINSPECT" rim)"
+  echo "a ball's fill is $FILL pixels across, its outline $RIM"
+  [ "$FILL" -ge "$1" ] && [ "$FILL" -le "$2" ] || fail "a ball's fill is $FILL pixels across"
+  [ "$RIM" -le 2 ] || fail "the outline is $RIM pixels wide: the picture was scaled"
+}
+
 # left_paints_right_ends X Y: a left release at X,Y paints the background
 # in a colour, and a right release there ends the program with status 0.
 left_paints_right_ends() {

@@ -52,12 +52,8 @@ lit="$(least_of 3 eval 'echo $((1280 * 960 - $(count_colour 0 0 1280 960 000000)
   fail "$lit pixels are not background at scale 2, where about 205,000 are right"
 # The widest run of one colour is a ball's fill, 66 pixels less its
 # outline on each side (an outline in black is not told from the background).
-fill="$(least_of 5 "$XINSPECT" widest)"
-rim2="$(least_of 5 "$XINSPECT" rim)"
-echo "scale 2: a ball's fill is $fill pixels across, its outline $rim2 (scale 1: $rim1)"
-[ "$fill" -ge 62 ] && [ "$fill" -le 66 ] || fail "a ball's fill is $fill pixels across at scale 2"
-[ "$rim2" -le 2 ] || fail "the outline is $rim2 pixels wide: the picture was scaled up"
-pass "scale 2: balls of $fill real pixels inside a sharp outline"
+sharp_balls 62 66
+pass "scale 2: balls of $FILL real pixels inside a sharp outline (scale 1: outline $rim1)"
 
 # The compositor going away is a fault, not a close: one line, status 1,
 # and no message box.
