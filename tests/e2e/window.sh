@@ -17,8 +17,7 @@ pass "has its icon"
 
 wait_until 5 more_than 200 white_in_label1 || fail "no white instruction text"
 # Balls are 33 pixels across at 96 dpi: their fill runs up to that wide.
-widest="$("$XINSPECT" widest)"
-[ "$widest" -ge 31 ] && [ "$widest" -le 33 ] || fail "the widest ball is $widest pixels"
+sharp_balls 31 33
 [ "$(dominant)" = 000000 ] || fail "the background is not black"
 pass "shows the designed scene"
 
