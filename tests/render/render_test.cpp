@@ -68,7 +68,7 @@ protected:
     SDL_Surface* Surface() { return SDL_GetWindowSurface(window.get()); }
 
     // Paints as the desktop does: the damaged parts, tile by tile.
-    std::vector<SDL_Rect> Paint() {
+    PaintRects Paint() {
         SDL_Surface* surface = Surface();
         const PaintPlan plan = painter.Plan(scene, scene.TakeDamage(), surface->w, surface->h);
         SurfaceSink sink(surface);
@@ -187,7 +187,7 @@ TEST_P(RenderTest, AMoveRepaintsOnlyTheOldAndNewCircles) {
     LeaveBallZeroAlone();
     Paint();
     scene.Move(0, 360 + 150, 1800 + 150);
-    const std::vector<SDL_Rect> painted = Paint();
+    const PaintRects painted = Paint();
     ASSERT_EQ(painted.size(), 1U);
     EXPECT_LE(painted[0].w * painted[0].h, Scaled(44) * Scaled(44));
     // The old place shows background, the new one the ball.

@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "host/core/say.h"
 #include "host/paint/surface_ops.h"
@@ -27,7 +26,7 @@ public:
     }
 
     void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override {
-        const std::vector<SDL_Rect> rects = painter.Paint(Surface(), scene, damage);
+        const PaintRects rects = painter.Paint(Surface(), scene, damage);
         if (rects.empty()) {
             return;
         }
@@ -96,7 +95,7 @@ public:
                               " canvas for the window");
             }
         }
-        const std::vector<SDL_Rect> rects = painter.Paint(painted_.get(), scene, damage);
+        const PaintRects rects = painter.Paint(painted_.get(), scene, damage);
         if (rects.empty()) {
             return;
         }

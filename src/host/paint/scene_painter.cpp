@@ -110,7 +110,6 @@ PaintPlan ScenePainter::Plan(const Scene& scene, const Damage& damage, int width
     // Overlapping rectangles are left apart: each is painted whole, so the
     // overlap is merely painted twice, where folding them into one bounding
     // box would repaint all the empty space between a cluster of balls.
-    plan.Rects.reserve(BallCount + LabelCount);
     const auto keep = [&](const SDL_Rect& rect) {
         SDL_Rect clipped;
         if (SDL_IntersectRect(&rect, &whole, &clipped) == SDL_TRUE) {
@@ -131,13 +130,12 @@ PaintPlan ScenePainter::Plan(const Scene& scene, const Damage& damage, int width
     return plan;
 }
 
-std::vector<SDL_Rect> ScenePainter::Paint(SDL_Surface* target, const Scene& scene,
-                                          const Damage& damage) {
+PaintRects ScenePainter::Paint(SDL_Surface* target, const Scene& scene, const Damage& damage) {
     PaintPlan plan = Plan(scene, damage, target->w, target->h);
     for (const SDL_Rect& area : plan.Rects) {
         PaintArea(target, {0, 0}, scene, plan, area);
     }
-    return std::move(plan.Rects);
+    return plan.Rects;
 }
 
 void ScenePainter::PaintArea(SDL_Surface* target, SDL_Point origin, const Scene& scene,

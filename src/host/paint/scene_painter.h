@@ -2,7 +2,6 @@
 
 #include <array>
 #include <optional>
-#include <vector>
 
 #include "host/paint/ball_sprite.h"
 #include "host/sdl/pixel_mapping.h"
@@ -12,13 +11,30 @@
 
 namespace bumblorbs {
 
+// The rectangles of the window a paint covers: at most one for each ball
+// and label, held in place, so that a steady frame allocates nothing.
+class PaintRects {
+public:
+    void push_back(const SDL_Rect& rect) { rects_[count_++] = rect; }
+    const SDL_Rect& operator[](std::size_t i) const { return rects_[i]; }
+    const SDL_Rect* data() const { return rects_.data(); }
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    const SDL_Rect* begin() const { return rects_.data(); }
+    const SDL_Rect* end() const { return rects_.data() + count_; }
+
+private:
+    std::array<SDL_Rect, BallCount + LabelCount> rects_{};
+    std::size_t count_ = 0;
+};
+
 // One paint's worth of facts: where each ball's circle and each label's box
 // stand in pixels, and the rectangles of the window that must be painted
 // again.
 struct PaintPlan {
     std::array<SDL_Rect, BallCount> Circles{};
     std::array<SDL_Rect, LabelCount> LabelBoxes{};
-    std::vector<SDL_Rect> Rects;
+    PaintRects Rects;
     // The balls in the order of their circles' left edges, and the widest
     // circle: an area is checked only against the circles that start near it.
     // Set from Circles by IndexCircles.
@@ -69,7 +85,7 @@ public:
 
     // Plans and paints into a surface that holds the whole window, and
     // returns the rectangles it painted.
-    std::vector<SDL_Rect> Paint(SDL_Surface* target, const Scene& scene, const Damage& damage);
+    PaintRects Paint(SDL_Surface* target, const Scene& scene, const Damage& damage);
 
     // The ball's sprite as the last plan made it.
     BallSprite& Sprite(std::size_t ball) { return *sprites_[ball]; }

@@ -166,7 +166,7 @@ void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
                                         drawn_.Buffer.Height);
     sink_.Into(buffer->Target.get());
     ComposeTiles(painter, scene, plan, sink_);
-    const std::vector<SDL_Rect> rects =
+    const PaintRects rects =
         painter.Plan(scene, pending_, drawn_.Buffer.Width, drawn_.Buffer.Height).Rects;
     buffer->DrawnInFrame = ++frame_;
     for (const std::unique_ptr<Buffer>& other : buffers_) {
@@ -181,7 +181,7 @@ void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
     }
 }
 
-void WaylandCanvas::Commit(Buffer& buffer, const std::vector<SDL_Rect>& rects) {
+void WaylandCanvas::Commit(Buffer& buffer, const PaintRects& rects) {
     if (geometryUnsent_) {
         wl_surface_set_buffer_scale(surface_, drawn_.BufferScale);
         if (viewport_ != nullptr) {

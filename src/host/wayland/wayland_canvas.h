@@ -39,7 +39,7 @@ private:
     struct Buffer;
 
     Buffer* FreeBuffer();
-    void Commit(Buffer& buffer, const std::vector<SDL_Rect>& rects);
+    void Commit(Buffer& buffer, const PaintRects& rects);
     static void FrameDone(void* data, wl_callback* callback, std::uint32_t time);
     static const wl_callback_listener FrameListener;
 

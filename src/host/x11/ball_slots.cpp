@@ -16,7 +16,7 @@ int MaxReach(int diameter) { return diameter / 2; }
 std::size_t SlotPixelCount(int diameter) {
     const auto reach = static_cast<std::size_t>(MaxReach(diameter));
     const auto side = static_cast<std::size_t>(diameter);
-    return (side + reach) * (side + 2 * reach);
+    return (side + 2 * reach) * (side + 2 * reach);
 }
 
 }  // namespace
@@ -53,13 +53,12 @@ bool BallSlots::PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::s
     SlotContent wanted = SlotFor(ball, sprite, background);
     wanted.ReachX = std::max({wanted.ReachX, left, right});
     wanted.ReachY = std::max({wanted.ReachY, up, down});
-    if (left != right) {
-        wanted.PadLeft = left > right;
-    }
-    // The slot's rows may be wider than the area; what they cover beyond it
-    // must show only the background now.
+    // The put takes the square and the slot's background on the side the
+    // ball came from. Its columns may reach beyond the area; what they
+    // cover there must show only the background now.
     const SDL_Point at = wanted.Square();
-    const SDL_Rect put{square.x - at.x, area.y, wanted.Width(), area.h};
+    const int fromX = left > right ? 0 : at.x;
+    const SDL_Rect put{square.x - (at.x - fromX), area.y, diameter + wanted.ReachX, area.h};
     const std::optional<PlainArea> plain = FindPlainArea(plan, put);
     if (!plain || plain->Ball != ball) {
         return false;
@@ -68,7 +67,7 @@ bool BallSlots::PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::s
     if (pixels == nullptr) {
         return false;
     }
-    PutFromSlot(ball, pixels, wanted, {0, at.y - up}, put);
+    PutFromSlot(ball, pixels, wanted, {fromX, at.y - up}, put);
     return true;
 }
 

@@ -38,17 +38,19 @@ public:
 
 private:
     // What a slot holds: the ball's square blended over the background,
-    // with `ReachX` columns of background on the square's left (`PadLeft`)
-    // or right, and `ReachY` rows above and below it, row after row.
+    // with `ReachX` columns of background on either side of it and
+    // `ReachY` rows above and below it, row after row. Background on both
+    // sides means a bounce, which turns the way a ball leaves background
+    // behind it, does not rewrite the slot, nor wait for the server to
+    // have read it.
     struct SlotContent {
         SquareLook Look;
         int ReachX = 0;
         int ReachY = 0;
-        bool PadLeft = false;
 
-        int Width() const { return Look.Diameter + ReachX; }
+        int Width() const { return Look.Diameter + 2 * ReachX; }
         int Height() const { return Look.Diameter + 2 * ReachY; }
-        SDL_Point Square() const { return {PadLeft ? ReachX : 0, ReachY}; }
+        SDL_Point Square() const { return {ReachX, ReachY}; }
         bool operator==(const SlotContent&) const = default;
     };
     struct Slot {

@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "host/core/owned_handle.h"
 #include "host/sdl/host_fault.h"
