@@ -65,11 +65,11 @@ protected:
     }
 
     // The first pixel where the two pictures differ, or "" when none does.
-    static std::string FirstDifference(const SDL_Surface* ours, const SDL_Surface* theirs) {
-        for (int y = 0; y < std::max(ours->h, theirs->h); ++y) {
-            for (int x = 0; x < std::max(ours->w, theirs->w); ++x) {
-                const Uint32 a = AlphaAt(ours, x, y);
-                const Uint32 b = AlphaAt(theirs, x, y);
+    static std::string FirstDifference(const TextImage& ours, const SDL_Surface* theirs) {
+        for (int y = 0; y < std::max(ours.Height, theirs->h); ++y) {
+            for (int x = 0; x < std::max(ours.Width, theirs->w); ++x) {
+                const Uint32 a = AlphaAt(ours.Image, ours.Width, ours.Height, x, y);
+                const Uint32 b = AlphaAt(theirs, theirs->w, theirs->h, x, y);
                 if (a != b) {
                     return "at " + std::to_string(x) + "," + std::to_string(y) + ": " +
                            std::to_string(a) + " against " + std::to_string(b);
@@ -79,8 +79,9 @@ protected:
         return "";
     }
 
-    static Uint32 AlphaAt(const SDL_Surface* surface, int x, int y) {
-        if (x >= surface->w || y >= surface->h) {
+    // The alpha at x, y of the top-left `width` x `height` pixels of `surface`.
+    static Uint32 AlphaAt(const SDL_Surface* surface, int width, int height, int x, int y) {
+        if (x >= width || y >= height) {
             return 0;
         }
         return PixelRow(surface, y)[x] >> 24U;
@@ -92,7 +93,7 @@ protected:
 };
 
 TEST_P(CachedGlyphsTest, DrawsEveryCountAsTheFontDoesAndLeavesWrappingToIt) {
-    const std::optional<CachedGlyphs> glyphs = Make();
+    std::optional<CachedGlyphs> glyphs = Make();
     ASSERT_TRUE(glyphs.has_value()) << "the cache refused the count's own font";
 
     std::vector<std::int64_t> counts;
@@ -113,7 +114,9 @@ TEST_P(CachedGlyphsTest, DrawsEveryCountAsTheFontDoesAndLeavesWrappingToIt) {
         if (text.empty()) {
             continue;
         }
-        const SurfaceHandle ours = glyphs->Render(text);
+        // Drawn over the last text in one image: what the last one left
+        // behind must not show.
+        const std::optional<TextImage> ours = glyphs->Draw(text);
         const SurfaceHandle theirs(TTF_RenderUTF8_Blended_Wrapped(
             font.get(), text.c_str(), Colour(), static_cast<Uint32>(WrapWidth())));
         ASSERT_TRUE(theirs);
@@ -124,18 +127,18 @@ TEST_P(CachedGlyphsTest, DrawsEveryCountAsTheFontDoesAndLeavesWrappingToIt) {
             continue;
         }
         ++drawnFromCache;
-        EXPECT_EQ(FirstDifference(ours.get(), theirs.get()), "") << text;
+        EXPECT_EQ(FirstDifference(*ours, theirs.get()), "") << text;
     }
     EXPECT_GT(drawnFromCache, 1200);
     EXPECT_GT(wrapped, 0);
 }
 
 TEST_P(CachedGlyphsTest, LeavesTextsWithOtherCharactersToTheFont) {
-    const std::optional<CachedGlyphs> glyphs = Make();
+    std::optional<CachedGlyphs> glyphs = Make();
     ASSERT_TRUE(glyphs.has_value());
-    EXPECT_FALSE(glyphs->Render(""));
-    EXPECT_FALSE(glyphs->Render("12a"));
-    EXPECT_FALSE(glyphs->Render("-1"));
+    EXPECT_FALSE(glyphs->Draw(""));
+    EXPECT_FALSE(glyphs->Draw("12a"));
+    EXPECT_FALSE(glyphs->Draw("-1"));
 }
 
 std::vector<Case> Cases() {

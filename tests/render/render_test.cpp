@@ -226,20 +226,20 @@ TEST_P(RenderTest, TilesOfManyTicksAddUpToAWholeRepaint) {
 TEST_P(RenderTest, ACountTheCacheCannotDrawOpensTheFontAgain) {
     for (const char* count : {"0", "1,234"}) {
         scene.SetCaption(LabelId::Label2, count);
-        ASSERT_NE(labels.Rendered(scene, LabelId::Label2), nullptr);
+        ASSERT_TRUE(labels.Rendered(scene, LabelId::Label2));
     }
     scene.SetCaption(LabelId::Label2, "1,234!");
-    const SDL_Surface* ours = labels.Rendered(scene, LabelId::Label2);
+    const TextImage ours = labels.Rendered(scene, LabelId::Label2);
     LabelText fresh(scene, mapping, ",");
-    const SDL_Surface* theirs = fresh.Rendered(scene, LabelId::Label2);
-    ASSERT_NE(ours, nullptr);
-    ASSERT_NE(theirs, nullptr);
-    ASSERT_EQ(ours->w, theirs->w);
-    ASSERT_EQ(ours->h, theirs->h);
+    const TextImage theirs = fresh.Rendered(scene, LabelId::Label2);
+    ASSERT_TRUE(ours);
+    ASSERT_TRUE(theirs);
+    ASSERT_EQ(ours.Width, theirs.Width);
+    ASSERT_EQ(ours.Height, theirs.Height);
     int differing = 0;
-    for (int y = 0; y < ours->h; ++y) {
-        for (int x = 0; x < ours->w; ++x) {
-            differing += PixelRow(ours, y)[x] != PixelRow(theirs, y)[x] ? 1 : 0;
+    for (int y = 0; y < ours.Height; ++y) {
+        for (int x = 0; x < ours.Width; ++x) {
+            differing += PixelRow(ours.Image, y)[x] != PixelRow(theirs.Image, y)[x] ? 1 : 0;
         }
     }
     EXPECT_EQ(differing, 0);

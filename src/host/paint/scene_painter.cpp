@@ -240,16 +240,17 @@ void ScenePainter::PaintLabel(SDL_Surface* target, SDL_Point origin, const Scene
     if (SDL_IntersectRect(&box, &area, &visible) != SDL_TRUE) {
         return;
     }
-    SDL_Surface* text = labels_.Rendered(scene, id);
-    if (text == nullptr) {
+    const TextImage text = labels_.Rendered(scene, id);
+    if (!text) {
         return;
     }
     // Text outside the label's box is clipped away, as is anything outside
     // the area being painted.
     const SDL_Rect clip{visible.x - origin.x, visible.y - origin.y, visible.w, visible.h};
     SDL_SetClipRect(target, &clip);
-    SDL_Rect where{box.x - origin.x, box.y - origin.y, text->w, text->h};
-    if (SDL_BlitSurface(text, nullptr, target, &where) != 0) {
+    const SDL_Rect picture{0, 0, text.Width, text.Height};
+    SDL_Rect where{box.x - origin.x, box.y - origin.y, text.Width, text.Height};
+    if (SDL_BlitSurface(text.Image, &picture, target, &where) != 0) {
         ThrowSdlFault("SDL_BlitSurface");
     }
 }

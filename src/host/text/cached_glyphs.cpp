@@ -49,12 +49,12 @@ Uint32 PixelAt(const SDL_Surface* surface, int x, int y) {
 }
 
 // Pixels that show nothing are equal whatever their colour bits say.
-bool SamePicture(const SDL_Surface* a, const SDL_Surface* b) {
-    const int width = std::max(a->w, b->w);
-    const int height = std::max(a->h, b->h);
+bool SamePicture(const TextImage& a, const SDL_Surface* b) {
+    const int width = std::max(a.Width, b->w);
+    const int height = std::max(a.Height, b->h);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const Uint32 pa = PixelAt(a, x, y);
+            const Uint32 pa = x < a.Width && y < a.Height ? PixelAt(a.Image, x, y) : 0;
             const Uint32 pb = PixelAt(b, x, y);
             if ((pa & AlphaMask) != (pb & AlphaMask) || ((pa & AlphaMask) != 0 && pa != pb)) {
                 return false;
@@ -70,6 +70,7 @@ std::optional<CachedGlyphs> CachedGlyphs::Make(TTF_Font* font,
                                                const std::vector<std::string>& characters,
                                                SDL_Color colour, int wrapWidth) {
     CachedGlyphs cache(font, colour, wrapWidth);
+    int height = 0;
     for (const std::string& character : characters) {
         const std::optional<Uint32> point = SoleCodePoint(character);
         Glyph glyph{character,
@@ -90,7 +91,14 @@ std::optional<CachedGlyphs> CachedGlyphs::Make(TTF_Font* font,
         // own metrics once the font is emboldened: a second copy of the
         // character widens the text by exactly that much.
         glyph.Advance = twice - once;
+        height = std::max(height, glyph.Image->h);
         cache.glyphs_.push_back(std::move(glyph));
+    }
+    cache.canvas_.reset(SDL_CreateRGBSurfaceWithFormat(0, std::max(1, wrapWidth),
+                                                       std::max(1, height), 32,
+                                                       SDL_PIXELFORMAT_ARGB8888));
+    if (!cache.canvas_) {
+        return std::nullopt;
     }
     // Every pair shows how the font spaces and overlaps neighbours; the
     // longest run of them all that fits on a line shows that the spacing
@@ -107,7 +115,7 @@ std::optional<CachedGlyphs> CachedGlyphs::Make(TTF_Font* font,
         for (std::size_t i = 0; i < count; ++i) {
             run += characters[i];
         }
-        if (cache.Render(run)) {
+        if (cache.Draw(run)) {
             if (!cache.Matches(run)) {
                 return std::nullopt;
             }
@@ -117,75 +125,69 @@ std::optional<CachedGlyphs> CachedGlyphs::Make(TTF_Font* font,
     return cache;
 }
 
-bool CachedGlyphs::Split(std::string_view text, std::vector<const Glyph*>& glyphs) const {
-    glyphs.clear();
-    while (!text.empty()) {
-        const auto found = std::find_if(glyphs_.begin(), glyphs_.end(), [&](const Glyph& glyph) {
-            return text.substr(0, glyph.Text.size()) == glyph.Text;
-        });
-        if (found == glyphs_.end()) {
-            return false;
-        }
-        glyphs.push_back(&*found);
-        text.remove_prefix(found->Text.size());
-    }
-    return !glyphs.empty();
+const CachedGlyphs::Glyph* CachedGlyphs::GlyphAt(std::string_view text) const {
+    const auto found = std::find_if(glyphs_.begin(), glyphs_.end(), [&](const Glyph& glyph) {
+        return text.substr(0, glyph.Text.size()) == glyph.Text;
+    });
+    return found == glyphs_.end() ? nullptr : &*found;
 }
 
-SurfaceHandle CachedGlyphs::Render(std::string_view text) const {
-    std::vector<const Glyph*> glyphs;
-    if (!Split(text, glyphs)) {
-        return SurfaceHandle();
+std::optional<TextImage> CachedGlyphs::Draw(std::string_view text) {
+    if (text.empty()) {
+        return std::nullopt;
     }
-    // Where the pen stands at each glyph, and how far the ink reaches on
-    // either side of the first pen position.
-    std::vector<int> pens;
+    // How far the ink reaches on either side of the first pen position.
     int pen = 0;
     int left = 0;
     int right = 0;
     int height = 0;
-    for (const Glyph* glyph : glyphs) {
-        pens.push_back(pen);
+    for (std::string_view rest = text; !rest.empty();) {
+        const Glyph* glyph = GlyphAt(rest);
+        if (glyph == nullptr) {
+            return std::nullopt;
+        }
         height = std::max(height, glyph->Image->h);
         left = std::min(left, pen + glyph->Left);
         right = std::max(right, pen + glyph->Right);
         pen += glyph->Advance;
+        rest.remove_prefix(glyph->Text.size());
     }
     right = std::max(right, pen);
     const int width = right - left;
     if (width >= wrapWidth_) {
-        return SurfaceHandle();
+        return std::nullopt;
     }
-    SurfaceHandle image(
-        SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
-    if (!image) {
-        return image;
-    }
-    const Uint32 ink = SDL_MapRGBA(image->format, colour_.r, colour_.g, colour_.b, 0);
-    SDL_FillRect(image.get(), nullptr, ink);
-    for (std::size_t i = 0; i < glyphs.size(); ++i) {
-        const SDL_Surface* source = glyphs[i]->Image.get();
+    const TextImage image{canvas_.get(), width, height};
+    const Uint32 ink = SDL_MapRGBA(canvas_->format, colour_.r, colour_.g, colour_.b, 0);
+    const SDL_Rect part{0, 0, width, height};
+    SDL_FillRect(canvas_.get(), &part, ink);
+    pen = 0;
+    for (std::string_view rest = text; !rest.empty();) {
+        const Glyph* glyph = GlyphAt(rest);
+        const SDL_Surface* source = glyph->Image.get();
         // The glyph's own image starts its ink at the pen unless the ink
         // reaches left of it.
-        const int sourcePen = std::max(0, -glyphs[i]->Left);
-        const int offset = pens[i] - left - sourcePen;
+        const int sourcePen = std::max(0, -glyph->Left);
+        const int offset = pen - left - sourcePen;
         const int from = std::max(0, -offset);
         const int to = std::min(source->w, width - offset);
         for (int y = 0; y < source->h; ++y) {
             const Uint32* in = PixelRow(source, y);
-            Uint32* out = PixelRow(image.get(), y) + offset;
+            Uint32* out = PixelRow(canvas_.get(), y) + offset;
             for (int x = from; x < to; ++x) {
                 // Overlapping ink is combined as the font's renderer does.
                 out[x] |= in[x] & AlphaMask;
             }
         }
+        pen += glyph->Advance;
+        rest.remove_prefix(glyph->Text.size());
     }
     return image;
 }
 
-bool CachedGlyphs::Matches(std::string_view text) const {
+bool CachedGlyphs::Matches(std::string_view text) {
     const std::string whole(text);
-    const SurfaceHandle ours = Render(whole);
+    const std::optional<TextImage> ours = Draw(whole);
     if (!ours) {
         // Too wide for one line: such texts are always rendered whole.
         return true;
@@ -193,7 +195,7 @@ bool CachedGlyphs::Matches(std::string_view text) const {
     const SurfaceHandle theirs(TTF_RenderUTF8_Blended_Wrapped(font_, whole.c_str(), colour_,
                                                               static_cast<Uint32>(wrapWidth_)));
     return theirs && theirs->format->format == SDL_PIXELFORMAT_ARGB8888 &&
-           SamePicture(ours.get(), theirs.get());
+           SamePicture(*ours, theirs.get());
 }
 
 }  // namespace bumblorbs

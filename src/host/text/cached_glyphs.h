@@ -9,13 +9,24 @@
 
 namespace bumblorbs {
 
+// A text's picture: the top-left `Width` x `Height` pixels of `Image`.
+struct TextImage {
+    SDL_Surface* Image = nullptr;
+    int Width = 0;
+    int Height = 0;
+
+    explicit operator bool() const { return Image != nullptr; }
+};
+
 // Draws one-line texts made of a small set of characters (the count's
 // digits and group separator) from images of those characters rendered
 // once. Each image is placed where the font's own render of the whole text
 // would place it, and overlapping coverage is combined the same way, so the
 // picture is the one SDL_ttf would give, at a fraction of its cost. Fonts
 // whose spacing depends on the neighbouring character (kerning) are refused
-// when the cache is made, so what it draws can be trusted.
+// when the cache is made, so what it draws can be trusted. Every text is
+// drawn into one image kept for the purpose, so a count that changes on
+// most ticks allocates nothing.
 class CachedGlyphs {
 public:
     // Renders each of `characters` (whole UTF-8 characters) once. Empty when
@@ -25,9 +36,10 @@ public:
                                             const std::vector<std::string>& characters,
                                             SDL_Color colour, int wrapWidth);
 
-    // The image of `text`, or null when it holds a character that is not
-    // cached or is too wide for one line (the font would wrap it).
-    SurfaceHandle Render(std::string_view text) const;
+    // Draws `text`; nothing when it holds a character that is not cached
+    // or is too wide for one line (the font would wrap it). The picture
+    // lasts until the next text is drawn.
+    std::optional<TextImage> Draw(std::string_view text);
 
 private:
     struct Glyph {
@@ -40,15 +52,17 @@ private:
 
     CachedGlyphs(TTF_Font* font, SDL_Color colour, int wrapWidth)
         : font_(font), colour_(colour), wrapWidth_(wrapWidth) {}
-    // Splits `text` into cached glyphs; false when some part is not cached.
-    bool Split(std::string_view text, std::vector<const Glyph*>& glyphs) const;
+    // The cached glyph that `text` starts with, if any.
+    const Glyph* GlyphAt(std::string_view text) const;
     // True when this cache draws `text` exactly as the font does.
-    bool Matches(std::string_view text) const;
+    bool Matches(std::string_view text);
 
     TTF_Font* font_;
     SDL_Color colour_;
     int wrapWidth_;
     std::vector<Glyph> glyphs_;
+    // Where texts are drawn: as wide as a line, as high as the tallest glyph.
+    SurfaceHandle canvas_;
 };
 
 }  // namespace bumblorbs

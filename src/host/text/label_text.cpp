@@ -72,18 +72,19 @@ SurfaceHandle LabelText::RenderWhole(const Scene& scene, LabelId id) {
                                                         SdlColour(label.ForeColor), wrapWidth));
 }
 
-SDL_Surface* LabelText::Rendered(const Scene& scene, LabelId id) {
+TextImage LabelText::Rendered(const Scene& scene, LabelId id) {
     const TextLabel& label = scene.Label(id);
     Slot& slot = slots_[SlotOf(id)];
     if (label.Caption.empty()) {
         slot.Image.reset();
+        slot.Shown = {};
         slot.RenderedCaption.clear();
-        return nullptr;
+        return {};
     }
-    if (slot.Image && slot.RenderedCaption == label.Caption) {
-        return slot.Image.get();
+    if (slot.Shown && slot.RenderedCaption == label.Caption) {
+        return slot.Shown;
     }
-    const bool changed = slot.Image != nullptr;
+    const bool changed = static_cast<bool>(slot.Shown);
     // The count's characters are checked against the font only once the
     // count first changes, which keeps that work off the first frame.
     if (id == LabelId::Label2 && changed && !slot.Glyphs && !slot.KeepFont) {
@@ -93,16 +94,18 @@ SDL_Surface* LabelText::Rendered(const Scene& scene, LabelId id) {
         slot.KeepFont = !slot.Glyphs;
     }
     slot.Image.reset();
+    slot.Shown = {};
     if (slot.Glyphs) {
-        slot.Image = slot.Glyphs->Render(label.Caption);
+        slot.Shown = slot.Glyphs->Draw(label.Caption).value_or(TextImage{});
     }
-    if (!slot.Image) {
+    if (!slot.Shown) {
         // A text the cache cannot draw is seldom alone: the font stays.
         slot.KeepFont = slot.KeepFont || slot.Glyphs.has_value();
         slot.Image = RenderWhole(scene, id);
-    }
-    if (!slot.Image) {
-        throw HostFault(std::string("cannot render a caption: ") + TTF_GetError());
+        if (!slot.Image) {
+            throw HostFault(std::string("cannot render a caption: ") + TTF_GetError());
+        }
+        slot.Shown = {slot.Image.get(), slot.Image->w, slot.Image->h};
     }
     slot.RenderedCaption = label.Caption;
     // Label1's text never changes; the count's comes from the cache.
@@ -110,7 +113,7 @@ SDL_Surface* LabelText::Rendered(const Scene& scene, LabelId id) {
         slot.Font.reset();
         malloc_trim(0);
     }
-    return slot.Image.get();
+    return slot.Shown;
 }
 
 }  // namespace bumblorbs

@@ -35,8 +35,9 @@ public:
     // the count must draw it as well as the digits.
     LabelText(const Scene& scene, const PixelMapping& mapping, std::string_view groupSeparator);
 
-    // The caption's image, wrapped at the box's width; null for an empty one.
-    SDL_Surface* Rendered(const Scene& scene, LabelId id);
+    // The caption's picture, wrapped at the box's width; none for an empty
+    // one. It lasts until the label's caption is rendered again.
+    TextImage Rendered(const Scene& scene, LabelId id);
     // False when no installed face could draw every character of a label.
     bool AllTextCovered() const { return allCovered_; }
 
@@ -46,6 +47,8 @@ private:
         // The characters the font must draw, to find it again.
         std::string MustDraw;
         std::string RenderedCaption;
+        TextImage Shown;
+        // The whole render behind `Shown`, where the glyph cache did not draw it.
         SurfaceHandle Image;
         std::optional<CachedGlyphs> Glyphs;
         // Kept open where its captions change and no glyph cache draws them.
