@@ -1,7 +1,7 @@
-// Cutting a damaged area where two balls pass each other: the pieces must
-// cover the area exactly once, or the window is left with stale pixels or
-// painted twice; and only where the balls' squares overlap may a piece need
-// blending, or nothing is gained by the cut.
+// What a damaged area shows, and cutting it where two balls pass each
+// other: the pieces must cover the area exactly once, or the window is left
+// with stale pixels or painted twice; and only where the balls' squares
+// overlap may a piece need blending, or nothing is gained by the cut.
 
 #include <gtest/gtest.h>
 
@@ -34,7 +34,7 @@ TEST(AreaPiecesTest, PiecesCoverTheAreaOnceAndOnlyTheOverlapNeedsBlending) {
         PaintPlan plan;
         plan.Circles[3] = Square(place(random), place(random));
         plan.Circles[8] = Square(place(random), place(random));
-        plan.IndexCircles();
+        plan.IndexCircles(100, 100);
         const SDL_Rect area = MoveArea(plan.Circles[3], step(random), step(random));
         if (SDL_HasIntersection(&plan.Circles[8], &area) != SDL_TRUE) {
             continue;
@@ -70,7 +70,7 @@ TEST(AreaPiecesTest, AreasWithALabelOrAThirdBallAreNotCut) {
     PaintPlan plan;
     plan.Circles[0] = Square(0, 0);
     plan.Circles[1] = Square(20, 10);
-    plan.IndexCircles();
+    plan.IndexCircles(100, 100);
     const SDL_Rect area = MoveArea(plan.Circles[0], 4, 4);
     EXPECT_TRUE(CutBetweenTwoBalls(plan, area));
 
@@ -80,13 +80,49 @@ TEST(AreaPiecesTest, AreasWithALabelOrAThirdBallAreNotCut) {
 
     PaintPlan withThird = plan;
     withThird.Circles[2] = Square(-20, 5);
-    withThird.IndexCircles();
+    withThird.IndexCircles(100, 100);
     EXPECT_FALSE(CutBetweenTwoBalls(withThird, area));
 
     PaintPlan alone;
     alone.Circles[0] = plan.Circles[0];
-    alone.IndexCircles();
+    alone.IndexCircles(100, 100);
     EXPECT_FALSE(CutBetweenTwoBalls(alone, area));
+}
+
+// The plan finds what an area shows from a grid of cells over the window;
+// whatever the window's size, and for circles and areas reaching beyond its
+// edges, that must agree with looking at every circle.
+TEST(AreaPiecesTest, AnAreaFindsTheCirclesItOverlapsWhereverTheyStand) {
+    std::mt19937 random(11);
+    for (const SDL_Point window : {SDL_Point{1920, 1080}, SDL_Point{150, 100}, SDL_Point{7, 3000}}) {
+        std::uniform_int_distribution<int> x(-Side, window.x);
+        std::uniform_int_distribution<int> y(-Side, window.y);
+        std::uniform_int_distribution<int> size(1, 2 * Side);
+        for (int round = 0; round < 300; ++round) {
+            PaintPlan plan;
+            for (SDL_Rect& circle : plan.Circles) {
+                circle = Square(x(random), y(random));
+            }
+            plan.IndexCircles(window.x, window.y);
+            for (int probe = 0; probe < 20; ++probe) {
+                const SDL_Rect area{x(random), y(random), size(random), size(random)};
+                std::vector<std::size_t> shown;
+                for (std::size_t ball = 0; ball < plan.Circles.size(); ++ball) {
+                    if (SDL_HasIntersection(&plan.Circles[ball], &area) == SDL_TRUE) {
+                        shown.push_back(ball);
+                    }
+                }
+                const std::optional<PlainArea> plain = FindPlainArea(plan, area);
+                ASSERT_EQ(plain.has_value(), shown.size() <= 1) << "round " << round;
+                if (plain) {
+                    ASSERT_EQ(plain->Ball.has_value(), shown.size() == 1) << "round " << round;
+                    if (plain->Ball) {
+                        ASSERT_EQ(*plain->Ball, shown[0]) << "round " << round;
+                    }
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "host/paint/scene_painter.h"
 
 #include <algorithm>
-#include <numeric>
+#include <bit>
 
 #include "host/paint/ball_sprite.h"
 #include "host/paint/surface_ops.h"
@@ -39,18 +39,12 @@ AreaContents ContentsOf(const PaintPlan& plan, const SDL_Rect& area) {
     for (const SDL_Rect& box : plan.LabelBoxes) {
         contents.Label = contents.Label || Overlap(box, area);
     }
-    // Circles that start further left than the widest circle's width end
-    // before the area.
-    const int from = area.x - plan.WidestCircle;
-    const auto* next =
-        std::partition_point(plan.ByLeft.begin(), plan.ByLeft.end(),
-                             [&](std::size_t i) { return plan.Circles[i].x <= from; });
-    const int areaRight = area.x + area.w;
-    for (; next != plan.ByLeft.end() && plan.Circles[*next].x < areaRight && contents.Balls < 3;
-         ++next) {
-        if (Overlap(plan.Circles[*next], area)) {
+    for (CircleGrid::BallSet near = plan.NearCircles.Near(area); near != 0 && contents.Balls < 3;
+         near &= near - 1) {
+        const auto ball = static_cast<std::size_t>(std::countr_zero(near));
+        if (Overlap(plan.Circles[ball], area)) {
             if (contents.Balls < contents.First.size()) {
-                contents.First[contents.Balls] = *next;
+                contents.First[contents.Balls] = ball;
             }
             ++contents.Balls;
         }
@@ -60,15 +54,49 @@ AreaContents ContentsOf(const PaintPlan& plan, const SDL_Rect& area) {
 
 }  // namespace
 
-void PaintPlan::IndexCircles() {
-    std::iota(ByLeft.begin(), ByLeft.end(), std::size_t{0});
-    std::sort(ByLeft.begin(), ByLeft.end(),
-              [&](std::size_t a, std::size_t b) { return Circles[a].x < Circles[b].x; });
-    WidestCircle = 0;
-    for (const SDL_Rect& circle : Circles) {
-        WidestCircle = std::max(WidestCircle, circle.w);
+void CircleGrid::Index(const std::array<SDL_Rect, BallCount>& circles, int width, int height) {
+    cellWidth_ = std::max(1, (width + Cells - 1) / Cells);
+    cellHeight_ = std::max(1, (height + Cells - 1) / Cells);
+    cells_.fill(0);
+    for (std::size_t ball = 0; ball < circles.size(); ++ball) {
+        const SDL_Rect& circle = circles[ball];
+        if (circle.w <= 0 || circle.h <= 0) {
+            continue;
+        }
+        const BallSet bit = BallSet{1} << ball;
+        const CellSpan across = Across(circle);
+        const CellSpan down = Down(circle);
+        for (int row = down.First; row <= down.Last; ++row) {
+            for (int column = across.First; column <= across.Last; ++column) {
+                cells_[static_cast<std::size_t>(row * Cells + column)] |= bit;
+            }
+        }
     }
 }
+
+CircleGrid::BallSet CircleGrid::Near(const SDL_Rect& area) const {
+    const CellSpan across = Across(area);
+    const CellSpan down = Down(area);
+    BallSet near = 0;
+    for (int row = down.First; row <= down.Last; ++row) {
+        for (int column = across.First; column <= across.Last; ++column) {
+            near |= cells_[static_cast<std::size_t>(row * Cells + column)];
+        }
+    }
+    return near;
+}
+
+CircleGrid::CellSpan CircleGrid::Across(const SDL_Rect& rect) const {
+    const auto cell = [&](int x) { return std::clamp(x / cellWidth_, 0, Cells - 1); };
+    return {cell(std::max(rect.x, 0)), cell(std::max(rect.x + rect.w - 1, 0))};
+}
+
+CircleGrid::CellSpan CircleGrid::Down(const SDL_Rect& rect) const {
+    const auto cell = [&](int y) { return std::clamp(y / cellHeight_, 0, Cells - 1); };
+    return {cell(std::max(rect.y, 0)), cell(std::max(rect.y + rect.h - 1, 0))};
+}
+
+void PaintPlan::IndexCircles(int width, int height) { NearCircles.Index(Circles, width, height); }
 
 ScenePainter::ScenePainter(const PixelMapping& mapping, LabelText& labels)
     : mapping_(mapping), labels_(labels) {}
@@ -101,7 +129,7 @@ PaintPlan ScenePainter::Plan(const Scene& scene, const Damage& damage, int width
     for (const LabelId id : AllLabels) {
         plan.LabelBoxes[SlotOf(id)] = mapping_.ToPixels(scene.Label(id).Box);
     }
-    plan.IndexCircles();
+    plan.IndexCircles(width, height);
     const SDL_Rect whole{0, 0, width, height};
     if (damage.Everything) {
         plan.Rects.push_back(whole);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 #include "host/paint/ball_sprite.h"
@@ -28,6 +29,34 @@ private:
     std::size_t count_ = 0;
 };
 
+// Which balls' circles reach into each cell of a coarse grid over the
+// window, so that an area is checked only against the circles near it.
+// Circles and areas beyond the window count in its edge cells.
+class CircleGrid {
+public:
+    // Balls as bits of a word.
+    using BallSet = std::uint64_t;
+    static_assert(BallCount <= 64);
+
+    void Index(const std::array<SDL_Rect, BallCount>& circles, int width, int height);
+    // The balls whose circles reach into a cell that `area` reaches into.
+    BallSet Near(const SDL_Rect& area) const;
+
+private:
+    static constexpr int Cells = 16;
+    struct CellSpan {
+        int First;
+        int Last;
+    };
+    // The cells a rectangle reaches into across and down.
+    CellSpan Across(const SDL_Rect& rect) const;
+    CellSpan Down(const SDL_Rect& rect) const;
+
+    int cellWidth_ = 1;
+    int cellHeight_ = 1;
+    std::array<BallSet, static_cast<std::size_t>(Cells* Cells)> cells_{};
+};
+
 // One paint's worth of facts: where each ball's circle and each label's box
 // stand in pixels, and the rectangles of the window that must be painted
 // again.
@@ -35,13 +64,11 @@ struct PaintPlan {
     std::array<SDL_Rect, BallCount> Circles{};
     std::array<SDL_Rect, LabelCount> LabelBoxes{};
     PaintRects Rects;
-    // The balls in the order of their circles' left edges, and the widest
-    // circle: an area is checked only against the circles that start near it.
     // Set from Circles by IndexCircles.
-    std::array<std::size_t, BallCount> ByLeft{};
-    int WidestCircle = 0;
+    CircleGrid NearCircles;
 
-    void IndexCircles();
+    // Indexes the circles over a window of the given size.
+    void IndexCircles(int width, int height);
 };
 
 // An area of the window where nothing needs blending: it shows the
