@@ -68,7 +68,7 @@ void CircleGrid::Index(const std::array<SDL_Rect, BallCount>& circles, int width
         const CellSpan down = Down(circle);
         for (int row = down.First; row <= down.Last; ++row) {
             for (int column = across.First; column <= across.Last; ++column) {
-                cells_[static_cast<std::size_t>(row * Cells + column)] |= bit;
+                cells_[CellIndex(row, column)] |= bit;
             }
         }
     }
@@ -80,7 +80,7 @@ CircleGrid::BallSet CircleGrid::Near(const SDL_Rect& area) const {
     BallSet near = 0;
     for (int row = down.First; row <= down.Last; ++row) {
         for (int column = across.First; column <= across.Last; ++column) {
-            near |= cells_[static_cast<std::size_t>(row * Cells + column)];
+            near |= cells_[CellIndex(row, column)];
         }
     }
     return near;

@@ -48,6 +48,9 @@ private:
         int First;
         int Last;
     };
+    static std::size_t CellIndex(int row, int column) {
+        return static_cast<std::size_t>(row) * Cells + static_cast<std::size_t>(column);
+    }
     // The cells a rectangle reaches into across and down.
     CellSpan Across(const SDL_Rect& rect) const;
     CellSpan Down(const SDL_Rect& rect) const;
