@@ -81,32 +81,31 @@ DiscShape::DiscShape(int diameter)
 
 BallSprite::BallSprite(const DiscShape& shape, Colour fill, Colour border)
     : diameter_(shape.Diameter()),
-      image_(SDL_CreateRGBSurfaceWithFormat(0, diameter_, diameter_, 32, SDL_PIXELFORMAT_ARGB8888)),
       fill_(fill),
-      border_(border) {
-    if (!image_) {
-        ThrowSdlFault("SDL_CreateRGBSurfaceWithFormat");
-    }
-    SDL_SetSurfaceBlendMode(image_.get(), SDL_BLENDMODE_BLEND);
+      border_(border),
+      fillPixel_(0xFF000000U | (static_cast<std::uint32_t>(RedOf(fill)) << 16U) |
+                 (static_cast<std::uint32_t>(GreenOf(fill)) << 8U) |
+                 static_cast<std::uint32_t>(BlueOf(fill))) {
     const int diameter = diameter_;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(diameter));
     for (int y = 0; y < diameter; ++y) {
-        std::uint32_t* pixels = PixelRow(image_.get(), y);
-        Row row{diameter, diameter, diameter, 0};
+        Row row{diameter, diameter, 0, 0, 0, 0, edges_.size()};
         for (int x = 0; x < diameter; ++x) {
             // The ring between the whole disc and the disc inside the
             // outline is the outline.
             const float disc = shape.At(x, y).Disc;
             const float inner = shape.At(x, y).Inner;
             const auto alpha = static_cast<std::uint32_t>(std::lround(disc * 255));
+            auto& pixel = pixels[static_cast<std::size_t>(x)];
             if (alpha == 0) {
-                pixels[x] = 0;
+                pixel = 0;
                 continue;
             }
             const float ring = disc - inner;
             const std::uint32_t red = Channel(RedOf(fill), RedOf(border), inner, ring, disc);
             const std::uint32_t green = Channel(GreenOf(fill), GreenOf(border), inner, ring, disc);
             const std::uint32_t blue = Channel(BlueOf(fill), BlueOf(border), inner, ring, disc);
-            pixels[x] = (alpha << 24U) | (red << 16U) | (green << 8U) | blue;
+            pixel = (alpha << 24U) | (red << 16U) | (green << 8U) | blue;
             row.First = std::min(row.First, x);
             row.End = x + 1;
             if (alpha == 255) {
@@ -117,14 +116,62 @@ BallSprite::BallSprite(const DiscShape& shape, Colour fill, Colour border)
         if (row.OpaqueFirst > row.OpaqueEnd) {
             row.OpaqueFirst = row.OpaqueEnd = row.End;
         }
+        // The fill's run: from the first pixel of the opaque run that shows
+        // the plain fill to the last, where every pixel between shows it.
+        const auto at = [&](int x) { return pixels[static_cast<std::size_t>(x)]; };
+        row.FillFirst = row.FillEnd = row.OpaqueEnd;
+        for (int x = row.OpaqueFirst; x < row.OpaqueEnd; ++x) {
+            if (at(x) == fillPixel_) {
+                row.FillFirst = std::min(row.FillFirst, x);
+                row.FillEnd = x + 1;
+            }
+        }
+        for (int x = row.FillFirst; x < row.FillEnd; ++x) {
+            if (at(x) != fillPixel_) {
+                row.FillFirst = row.FillEnd = row.OpaqueEnd;
+                break;
+            }
+        }
+        for (int x = row.First; x < row.End; ++x) {
+            if (x < row.FillFirst || x >= row.FillEnd) {
+                edges_.push_back(at(x));
+            }
+        }
         rows_.push_back(row);
     }
+}
+
+SDL_Surface* BallSprite::WholeImage() const {
+    if (!whole_) {
+        whole_.reset(
+            SDL_CreateRGBSurfaceWithFormat(0, diameter_, diameter_, 32, SDL_PIXELFORMAT_ARGB8888));
+        if (!whole_) {
+            ThrowSdlFault("SDL_CreateRGBSurfaceWithFormat");
+        }
+        SDL_SetSurfaceBlendMode(whole_.get(), SDL_BLENDMODE_BLEND);
+        for (int y = 0; y < diameter_; ++y) {
+            std::uint32_t* pixels = PixelRow(whole_.get(), y);
+            std::fill(pixels, pixels + diameter_, 0U);
+            const Row& row = rows_[static_cast<std::size_t>(y)];
+            const std::uint32_t* kept = edges_.data() + row.Edges;
+            for (int x = row.First; x < row.End; ++x) {
+                if (x < row.FillFirst) {
+                    pixels[x] = kept[x - row.First];
+                } else if (x < row.FillEnd) {
+                    pixels[x] = fillPixel_;
+                } else {
+                    pixels[x] = kept[row.FillFirst - row.First + x - row.FillEnd];
+                }
+            }
+        }
+    }
+    return whole_.get();
 }
 
 void BallSprite::Draw(SDL_Surface* target, int x, int y) const {
     if (!HasWordPixels(target)) {
         SDL_Rect where{x, y, Diameter(), Diameter()};
-        if (SDL_BlitSurface(image_.get(), nullptr, target, &where) != 0) {
+        if (SDL_BlitSurface(WholeImage(), nullptr, target, &where) != 0) {
             ThrowSdlFault("SDL_BlitSurface");
         }
         return;
@@ -137,8 +184,7 @@ void BallSprite::Draw(SDL_Surface* target, int x, int y) const {
     const int left = visible.x - x;
     const int right = left + visible.w;
     for (int ty = visible.y; ty < visible.y + visible.h; ++ty) {
-        DrawRow(rows_[static_cast<std::size_t>(ty - y)], PixelRow(image_.get(), ty - y),
-                PixelRow(target, ty) + x, left, right);
+        DrawRow(rows_[static_cast<std::size_t>(ty - y)], PixelRow(target, ty) + x, left, right);
     }
 }
 
@@ -153,33 +199,39 @@ void BallSprite::DrawOver(SDL_Surface* target, int x, int y, std::uint32_t backg
     for (int ty = visible.y; ty < visible.y + visible.h; ++ty) {
         std::uint32_t* to = PixelRow(target, ty) + x;
         std::fill(to + left, to + right, background);
-        DrawRow(rows_[static_cast<std::size_t>(ty - y)], PixelRow(image_.get(), ty - y), to, left,
-                right);
+        DrawRow(rows_[static_cast<std::size_t>(ty - y)], to, left, right);
     }
 }
 
 void BallSprite::DrawOverRows(std::uint32_t* rows, std::size_t stride) const {
     for (int row = 0; row < diameter_; ++row) {
-        DrawRow(rows_[static_cast<std::size_t>(row)], PixelRow(image_.get(), row),
-                rows + static_cast<std::size_t>(row) * stride, 0, diameter_);
+        DrawRow(rows_[static_cast<std::size_t>(row)], rows + static_cast<std::size_t>(row) * stride,
+                0, diameter_);
     }
 }
 
-void BallSprite::DrawRow(const Row& row, const std::uint32_t* from, std::uint32_t* to, int left,
-                         int right) const {
-    const int rimEnd = std::min(row.OpaqueFirst, right);
-    for (int n = std::max(row.First, left); n < rimEnd; ++n) {
-        to[n] = Blend(from[n], to[n]);
+void BallSprite::DrawRow(const Row& row, std::uint32_t* to, int left, int right) const {
+    // The kept pixels left of the fill's run, and right of it, each as one
+    // run indexed by the pixel's place in the row.
+    const std::uint32_t* kept = edges_.data() + row.Edges;
+    const auto leftOf = [&](int n) { return kept[n - row.First]; };
+    const auto rightOf = [&](int n) { return kept[row.FillFirst - row.First + n - row.FillEnd]; };
+    for (int n = std::max(row.First, left); n < std::min(row.OpaqueFirst, right); ++n) {
+        to[n] = Blend(leftOf(n), to[n]);
     }
-    const int opaqueFirst = std::max(row.OpaqueFirst, left);
-    const int opaqueEnd = std::min(row.OpaqueEnd, right);
-    if (opaqueFirst < opaqueEnd) {
-        std::memcpy(to + opaqueFirst, from + opaqueFirst,
-                    static_cast<std::size_t>(opaqueEnd - opaqueFirst) * sizeof(std::uint32_t));
+    for (int n = std::max(row.OpaqueFirst, left); n < std::min(row.FillFirst, right); ++n) {
+        to[n] = leftOf(n);
     }
-    const int end = std::min(row.End, right);
-    for (int n = std::max(row.OpaqueEnd, left); n < end; ++n) {
-        to[n] = Blend(from[n], to[n]);
+    const int fillFirst = std::max(row.FillFirst, left);
+    const int fillEnd = std::min(row.FillEnd, right);
+    if (fillFirst < fillEnd) {
+        std::fill(to + fillFirst, to + fillEnd, fillPixel_);
+    }
+    for (int n = std::max(row.FillEnd, left); n < std::min(row.OpaqueEnd, right); ++n) {
+        to[n] = rightOf(n);
+    }
+    for (int n = std::max(row.OpaqueEnd, left); n < std::min(row.End, right); ++n) {
+        to[n] = Blend(rightOf(n), to[n]);
     }
 }
 

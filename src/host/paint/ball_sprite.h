@@ -32,9 +32,6 @@ private:
     std::vector<Cover> covers_;
 };
 
-// A ball's circle, `diameter` pixels across: filled with `fill`, outlined one
-// pixel wide in `border`, anti-aliased and transparent outside, ready to be
-// drawn over whatever lies beneath.
 // What decides the pixels of a ball's square blended over a background:
 // squares of the same look hold the same pixels.
 struct SquareLook {
@@ -45,6 +42,10 @@ struct SquareLook {
     bool operator==(const SquareLook&) const = default;
 };
 
+// A ball's circle, `diameter` pixels across: filled with `fill`, outlined one
+// pixel wide in `border`, anti-aliased and transparent outside, ready to be
+// drawn over whatever lies beneath. Only the pixels of each row that are not
+// the plain fill are kept: a kilobyte a ball instead of its whole square.
 class BallSprite {
 public:
     BallSprite(const DiscShape& shape, Colour fill, Colour border);
@@ -71,23 +72,33 @@ public:
 
 private:
     // Each row of a circle is clear, then rim, then an opaque run, then rim
-    // and clear again. Copying the run and blending only the rim is several
+    // and clear again; inside the opaque run, past the outline, lies a run of
+    // the plain fill. Writing the runs and blending only the rim is several
     // times faster than blending every pixel.
     struct Row {
         int First = 0;        // first pixel that is not clear
         int OpaqueFirst = 0;  // the opaque run [OpaqueFirst, OpaqueEnd)
+        int FillFirst = 0;    // the fill's run [FillFirst, FillEnd), inside it
+        int FillEnd = 0;
         int OpaqueEnd = 0;
         int End = 0;  // one past the last pixel that is not clear
+        // Where the row's other pixels, [First, FillFirst) then
+        // [FillEnd, End), start in `edges_`.
+        std::size_t Edges = 0;
     };
 
-    void DrawRow(const Row& row, const std::uint32_t* from, std::uint32_t* to, int left,
-                 int right) const;
+    void DrawRow(const Row& row, std::uint32_t* to, int left, int right) const;
+    // The whole square as an image, for SDL to blend into surfaces of other
+    // pixels; made when first asked for.
+    SDL_Surface* WholeImage() const;
 
     int diameter_;
-    SurfaceHandle image_;
     Colour fill_;
     Colour border_;
+    std::uint32_t fillPixel_;
     std::vector<Row> rows_;
+    std::vector<std::uint32_t> edges_;
+    mutable SurfaceHandle whole_;
 };
 
 }  // namespace bumblorbs
