@@ -7,6 +7,7 @@
 #include "host/paint/surface_ops.h"
 #include "host/sdl/colour_pixel.h"
 #include "host/sdl/host_fault.h"
+#include "host/sdl/pixel_rows.h"
 
 namespace bumblorbs {
 namespace {
@@ -99,7 +100,31 @@ CircleGrid::CellSpan CircleGrid::Down(const SDL_Rect& rect) const {
 void PaintPlan::IndexCircles(int width, int height) { NearCircles.Index(Circles, width, height); }
 
 ScenePainter::ScenePainter(const PixelMapping& mapping, LabelText& labels)
-    : mapping_(mapping), labels_(labels) {}
+    : mapping_(mapping),
+      labels_(labels),
+      tile_(SDL_CreateRGBSurfaceWithFormatFrom(&tilePlaceholder_, 1, 1, 32, BytesPerPixel,
+                                               SDL_PIXELFORMAT_XRGB8888)) {
+    if (!tile_) {
+        ThrowSdlFault("a tile's surface (SDL_CreateRGBSurfaceWithFormatFrom)");
+    }
+}
+
+void ScenePainter::PaintTile(std::uint32_t* pixels, const Scene& scene, const PaintPlan& plan,
+                             const SDL_Rect& area) {
+    // The fields a surface's painters and blits read; its format, and the
+    // blits worked out for it, stay valid, as the format is the same.
+    SDL_Surface* tile = tile_.get();
+    tile->pixels = pixels;
+    tile->w = area.w;
+    tile->h = area.h;
+    tile->pitch = area.w * BytesPerPixel;
+    SDL_SetClipRect(tile, nullptr);
+    PaintArea(tile, {area.x, area.y}, scene, plan, area);
+}
+
+std::uint32_t ScenePainter::TileBackground(const Scene& scene) const {
+    return PixelOf(scene.BackColor(), tile_->format);
+}
 
 SDL_Rect ScenePainter::CirclePixels(const TwipRect& box) const {
     const TwipRect circle = CircleOf(box);

@@ -103,6 +103,9 @@ std::optional<AreaPieces> CutBetweenTwoBalls(const PaintPlan& plan, const SDL_Re
 class ScenePainter {
 public:
     ScenePainter(const PixelMapping& mapping, LabelText& labels);
+    // Its tile surface starts out pointed at a pixel of its own.
+    ScenePainter(const ScenePainter&) = delete;
+    ScenePainter& operator=(const ScenePainter&) = delete;
 
     // What to paint for this damage in a window of the given pixel size.
     // `damage.Everything` names the whole window.
@@ -112,6 +115,13 @@ public:
     // stands at `origin` in the window.
     void PaintArea(SDL_Surface* target, SDL_Point origin, const Scene& scene, const PaintPlan& plan,
                    const SDL_Rect& area);
+
+    // Paints `area`, in window pixels, into tightly packed 0x00RRGGBB
+    // pixels, row after row: a tile.
+    void PaintTile(std::uint32_t* pixels, const Scene& scene, const PaintPlan& plan,
+                   const SDL_Rect& area);
+    // The background as a tile's pixel.
+    std::uint32_t TileBackground(const Scene& scene) const;
 
     // Plans and paints into a surface that holds the whole window, and
     // returns the rectangles it painted.
@@ -136,6 +146,11 @@ private:
     // The coverage of the balls' size, shared by their sprites.
     std::optional<DiscShape> shape_;
     std::array<std::optional<BallSprite>, BallCount> sprites_;
+    // One surface for every tile, pointed at each tile's pixels in turn: a
+    // surface made for each costs a pixel format looked up under a lock,
+    // allocations, and the label's blit worked out again.
+    std::uint32_t tilePlaceholder_ = 0;
+    SurfaceHandle tile_;
 };
 
 }  // namespace bumblorbs
