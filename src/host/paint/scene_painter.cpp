@@ -65,8 +65,8 @@ void CircleGrid::Index(const std::array<SDL_Rect, BallCount>& circles, int width
             continue;
         }
         const BallSet bit = BallSet{1} << ball;
-        const CellSpan across = Across(circle);
-        const CellSpan down = Down(circle);
+        const CellSpan across = Span(circle.x, circle.w, cellWidth_);
+        const CellSpan down = Span(circle.y, circle.h, cellHeight_);
         for (int row = down.First; row <= down.Last; ++row) {
             for (int column = across.First; column <= across.Last; ++column) {
                 cells_[CellIndex(row, column)] |= bit;
@@ -76,8 +76,8 @@ void CircleGrid::Index(const std::array<SDL_Rect, BallCount>& circles, int width
 }
 
 CircleGrid::BallSet CircleGrid::Near(const SDL_Rect& area) const {
-    const CellSpan across = Across(area);
-    const CellSpan down = Down(area);
+    const CellSpan across = Span(area.x, area.w, cellWidth_);
+    const CellSpan down = Span(area.y, area.h, cellHeight_);
     BallSet near = 0;
     for (int row = down.First; row <= down.Last; ++row) {
         for (int column = across.First; column <= across.Last; ++column) {
@@ -87,14 +87,9 @@ CircleGrid::BallSet CircleGrid::Near(const SDL_Rect& area) const {
     return near;
 }
 
-CircleGrid::CellSpan CircleGrid::Across(const SDL_Rect& rect) const {
-    const auto cell = [&](int x) { return std::clamp(x / cellWidth_, 0, Cells - 1); };
-    return {cell(std::max(rect.x, 0)), cell(std::max(rect.x + rect.w - 1, 0))};
-}
-
-CircleGrid::CellSpan CircleGrid::Down(const SDL_Rect& rect) const {
-    const auto cell = [&](int y) { return std::clamp(y / cellHeight_, 0, Cells - 1); };
-    return {cell(std::max(rect.y, 0)), cell(std::max(rect.y + rect.h - 1, 0))};
+CircleGrid::CellSpan CircleGrid::Span(int from, int length, int cellLength) {
+    const auto cell = [&](int at) { return std::clamp(at / cellLength, 0, Cells - 1); };
+    return {cell(from), cell(from + length - 1)};
 }
 
 void PaintPlan::IndexCircles(int width, int height) { NearCircles.Index(Circles, width, height); }

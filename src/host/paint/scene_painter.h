@@ -51,9 +51,9 @@ private:
     static std::size_t CellIndex(int row, int column) {
         return static_cast<std::size_t>(row) * Cells + static_cast<std::size_t>(column);
     }
-    // The cells a rectangle reaches into across and down.
-    CellSpan Across(const SDL_Rect& rect) const;
-    CellSpan Down(const SDL_Rect& rect) const;
+    // The cells that [from, from + length) reaches into, along one side of
+    // cells `cellLength` long; beyond the window, the edge cells.
+    static CellSpan Span(int from, int length, int cellLength);
 
     int cellWidth_ = 1;
     int cellHeight_ = 1;
