@@ -6,7 +6,7 @@ measure() {
   start_app
   wait_window >/dev/null
   wait_until 5 more_than 0 white_in_label1 || fail "no instruction text at scale $1"
-  BALL="$(least_of 3 "$XINSPECT" widest)"
+  BALL="$(least_of 5 "$XINSPECT" widest)"
   # Label1's box, at the scale asked for.
   TEXT_ROWS="$("$XINSPECT" rows 0 0 $((440 * $1)) $((50 * $1)) FFFFFF)"
   kill -TERM "$APP_PID"
