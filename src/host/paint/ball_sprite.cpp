@@ -41,6 +41,10 @@ float DiscCoverage(float x, float y, float centre, float radius) {
     return covered / Columns;
 }
 
+std::uint32_t Argb(std::uint32_t alpha, std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
+    return (alpha << 24U) | (red << 16U) | (green << 8U) | blue;
+}
+
 std::uint32_t Channel(int fill, int border, float fillShare, float borderShare, float alpha) {
     return static_cast<std::uint32_t>(std::lround(
         (static_cast<float>(fill) * fillShare + static_cast<float>(border) * borderShare) / alpha));
@@ -83,9 +87,9 @@ BallSprite::BallSprite(const DiscShape& shape, Colour fill, Colour border)
     : diameter_(shape.Diameter()),
       fill_(fill),
       border_(border),
-      fillPixel_(0xFF000000U | (static_cast<std::uint32_t>(RedOf(fill)) << 16U) |
-                 (static_cast<std::uint32_t>(GreenOf(fill)) << 8U) |
-                 static_cast<std::uint32_t>(BlueOf(fill))) {
+      fillPixel_(Argb(255, static_cast<std::uint32_t>(RedOf(fill)),
+                      static_cast<std::uint32_t>(GreenOf(fill)),
+                      static_cast<std::uint32_t>(BlueOf(fill)))) {
     const int diameter = diameter_;
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(diameter));
     for (int y = 0; y < diameter; ++y) {
@@ -105,7 +109,7 @@ BallSprite::BallSprite(const DiscShape& shape, Colour fill, Colour border)
             const std::uint32_t red = Channel(RedOf(fill), RedOf(border), inner, ring, disc);
             const std::uint32_t green = Channel(GreenOf(fill), GreenOf(border), inner, ring, disc);
             const std::uint32_t blue = Channel(BlueOf(fill), BlueOf(border), inner, ring, disc);
-            pixel = (alpha << 24U) | (red << 16U) | (green << 8U) | blue;
+            pixel = Argb(alpha, red, green, blue);
             row.First = std::min(row.First, x);
             row.End = x + 1;
             if (alpha == 255) {
@@ -156,11 +160,11 @@ SDL_Surface* BallSprite::WholeImage() const {
             const std::uint32_t* kept = edges_.data() + row.Edges;
             for (int x = row.First; x < row.End; ++x) {
                 if (x < row.FillFirst) {
-                    pixels[x] = kept[x - row.First];
+                    pixels[x] = kept[row.LeftOfFill(x)];
                 } else if (x < row.FillEnd) {
                     pixels[x] = fillPixel_;
                 } else {
-                    pixels[x] = kept[row.FillFirst - row.First + x - row.FillEnd];
+                    pixels[x] = kept[row.RightOfFill(x)];
                 }
             }
         }
@@ -211,11 +215,9 @@ void BallSprite::DrawOverRows(std::uint32_t* rows, std::size_t stride) const {
 }
 
 void BallSprite::DrawRow(const Row& row, std::uint32_t* to, int left, int right) const {
-    // The kept pixels left of the fill's run, and right of it, each as one
-    // run indexed by the pixel's place in the row.
     const std::uint32_t* kept = edges_.data() + row.Edges;
-    const auto leftOf = [&](int n) { return kept[n - row.First]; };
-    const auto rightOf = [&](int n) { return kept[row.FillFirst - row.First + n - row.FillEnd]; };
+    const auto leftOf = [&](int n) { return kept[row.LeftOfFill(n)]; };
+    const auto rightOf = [&](int n) { return kept[row.RightOfFill(n)]; };
     for (int n = std::max(row.First, left); n < std::min(row.OpaqueFirst, right); ++n) {
         to[n] = Blend(leftOf(n), to[n]);
     }

@@ -85,6 +85,10 @@ private:
         // Where the row's other pixels, [First, FillFirst) then
         // [FillEnd, End), start in `edges_`.
         std::size_t Edges = 0;
+
+        // Where pixel n, left or right of the fill's run, stands among them.
+        int LeftOfFill(int n) const { return n - First; }
+        int RightOfFill(int n) const { return FillFirst - First + n - FillEnd; }
     };
 
     void DrawRow(const Row& row, std::uint32_t* to, int left, int right) const;
