@@ -41,7 +41,8 @@ float DiscCoverage(float x, float y, float centre, float radius) {
     return covered / Columns;
 }
 
-std::uint32_t Argb(std::uint32_t alpha, std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
+std::uint32_t Argb(std::uint32_t alpha, std::uint32_t red, std::uint32_t green,
+                   std::uint32_t blue) {
     return (alpha << 24U) | (red << 16U) | (green << 8U) | blue;
 }
 

@@ -150,10 +150,17 @@ PaintPlan ScenePainter::Plan(const Scene& scene, const Damage& damage, int width
         plan.LabelBoxes[SlotOf(id)] = mapping_.ToPixels(scene.Label(id).Box);
     }
     plan.IndexCircles(width, height);
+    plan.Rects = DamagedRects(scene, damage, width, height);
+    return plan;
+}
+
+PaintRects ScenePainter::DamagedRects(const Scene& scene, const Damage& damage, int width,
+                                      int height) const {
+    PaintRects rects;
     const SDL_Rect whole{0, 0, width, height};
     if (damage.Everything) {
-        plan.Rects.push_back(whole);
-        return plan;
+        rects.push_back(whole);
+        return rects;
     }
     // Overlapping rectangles are left apart: each is painted whole, so the
     // overlap is merely painted twice, where folding them into one bounding
@@ -161,21 +168,22 @@ PaintPlan ScenePainter::Plan(const Scene& scene, const Damage& damage, int width
     const auto keep = [&](const SDL_Rect& rect) {
         SDL_Rect clipped;
         if (SDL_IntersectRect(&rect, &whole, &clipped) == SDL_TRUE) {
-            plan.Rects.push_back(clipped);
+            rects.push_back(clipped);
         }
     };
     for (int i = 0; i < BallCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         if (damage.Balls.test(slot)) {
-            keep(Union(CirclePixels(damage.FormerBoxes[slot]), plan.Circles[slot]));
+            keep(
+                Union(CirclePixels(damage.FormerBoxes[slot]), CirclePixels(scene.Shape1(i).Box())));
         }
     }
     for (const LabelId id : AllLabels) {
         if (damage.Labels.test(SlotOf(id))) {
-            keep(plan.LabelBoxes[SlotOf(id)]);
+            keep(mapping_.ToPixels(scene.Label(id).Box));
         }
     }
-    return plan;
+    return rects;
 }
 
 PaintRects ScenePainter::Paint(SDL_Surface* target, const Scene& scene, const Damage& damage) {

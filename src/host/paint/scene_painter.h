@@ -111,6 +111,10 @@ public:
     // `damage.Everything` names the whole window.
     PaintPlan Plan(const Scene& scene, const Damage& damage, int width, int height);
 
+    // The rectangles of a window of the given pixel size that the damage
+    // names, as a plan for it holds them.
+    PaintRects DamagedRects(const Scene& scene, const Damage& damage, int width, int height) const;
+
     // Paints `area`, in window pixels, into `target`, whose top-left pixel
     // stands at `origin` in the window.
     void PaintArea(SDL_Surface* target, SDL_Point origin, const Scene& scene, const PaintPlan& plan,

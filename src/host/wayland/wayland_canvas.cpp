@@ -167,7 +167,7 @@ void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
     sink_.Into(buffer->Target.get());
     ComposeTiles(painter, scene, plan, sink_);
     const PaintRects rects =
-        painter.Plan(scene, pending_, drawn_.Buffer.Width, drawn_.Buffer.Height).Rects;
+        painter.DamagedRects(scene, pending_, drawn_.Buffer.Width, drawn_.Buffer.Height);
     buffer->DrawnInFrame = ++frame_;
     for (const std::unique_ptr<Buffer>& other : buffers_) {
         if (other.get() != buffer) {
