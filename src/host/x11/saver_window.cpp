@@ -12,6 +12,7 @@
 #include "host/core/owned_handle.h"
 #include "host/core/say.h"
 #include "host/sdl/host_fault.h"
+#include "host/x11/display_probe.h"
 #include "host/x11/visual_image_canvas.h"
 #include "host/x11/x11_tile_canvas.h"
 #include "host/x11/x11_window.h"
@@ -23,6 +24,9 @@ namespace {
 unsigned long watched = 0;
 // While the window is first looked at: whether the server said it does not exist.
 bool missing = false;
+
+// How long the X server may take to answer a new connection.
+constexpr std::chrono::milliseconds DisplayAnswerLimit{3000};
 
 // The longest wait with no tick due: a stop signal that another thread
 // took does not cut the wait short, and is seen at the next wake.
@@ -82,9 +86,12 @@ struct SaverWindow::Connection {
 };
 
 SaverWindow::SaverWindow(const std::string& displayName, std::optional<unsigned long> id,
-                         float (*dpiOf)(std::string_view resource))
-    : connection_(
-          new Connection{OwnedHandle<Display, XCloseDisplay>(XOpenDisplay(displayName.c_str()))}) {
+                         float (*dpiOf)(std::string_view resource)) {
+    if (auto problem = SilentDisplayProblem(displayName, DisplayAnswerLimit)) {
+        throw SaverDisplayUnreachable(*problem);
+    }
+    connection_.reset(
+        new Connection{OwnedHandle<Display, XCloseDisplay>(XOpenDisplay(displayName.c_str()))});
     if (!connection_->Server) {
         throw SaverDisplayUnreachable("cannot open display " + displayName);
     }
