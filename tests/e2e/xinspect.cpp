@@ -9,8 +9,12 @@
 //                                   its anti-aliasing, wider where blurred
 //   xinspect icon WINDOW            the sizes in the window's _NET_WM_ICON
 //   xinspect close WINDOW           asks the window to close, as a manager does
-//   xinspect window X Y W H         maps a grey window there, prints its ID and
-//                                   keeps it until killed, as a saver's preview
+//   xinspect window X Y W H [KIND]  maps a grey window there, prints its ID and
+//                                   keeps it until killed, as a saver's preview;
+//                                   KIND argb makes it a compositor's 32-bit
+//                                   ARGB window, input an input-only one
+//   xinspect alpha WINDOW           the window's pixels that are not opaque,
+//                                   then those that are not black
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -181,14 +185,32 @@ int Close(Display* display, Window window) {
     return 0;
 }
 
-// A grey window of another client's, for the toy to draw into; it goes
-// with this process.
-int HoldWindow(Display* display, char** argv) {
-    const int screen = DefaultScreen(display);
-    const Window window =
-        XCreateSimpleWindow(display, RootWindow(display, screen), std::atoi(argv[0]),
-                            std::atoi(argv[1]), static_cast<unsigned>(std::atoi(argv[2])),
-                            static_cast<unsigned>(std::atoi(argv[3])), 0, 0, 0x808080);
+// A window of the kind asked for, black where it is transparent.
+Window MakeWindow(Display* display, const char* kind, int x, int y, unsigned width,
+                  unsigned height) {
+    const Window root = DefaultRootWindow(display);
+    const std::string asked = kind != nullptr ? kind : "";
+    if (asked == "input") {
+        XSetWindowAttributes none{};
+        return XCreateWindow(display, root, x, y, width, height, 0, 0, InputOnly, CopyFromParent, 0,
+                             &none);
+    }
+    XVisualInfo argb{};
+    if (asked == "argb" &&
+        XMatchVisualInfo(display, DefaultScreen(display), 32, TrueColor, &argb)) {
+        XSetWindowAttributes attributes{};
+        attributes.colormap = XCreateColormap(display, root, argb.visual, AllocNone);
+        return XCreateWindow(display, root, x, y, width, height, 0, 32, InputOutput, argb.visual,
+                             CWColormap | CWBackPixel | CWBorderPixel, &attributes);
+    }
+    return XCreateSimpleWindow(display, root, x, y, width, height, 0, 0, 0x808080);
+}
+
+// Another client's window, for the toy to draw into; it goes with this process.
+int HoldWindow(Display* display, char** argv, const char* kind) {
+    const Window window = MakeWindow(display, kind, std::atoi(argv[0]), std::atoi(argv[1]),
+                                     static_cast<unsigned>(std::atoi(argv[2])),
+                                     static_cast<unsigned>(std::atoi(argv[3])));
     XMapWindow(display, window);
     XSync(display, False);
     std::printf("%lu\n", window);
@@ -199,11 +221,40 @@ int HoldWindow(Display* display, char** argv) {
     }
 }
 
+// Read from the window itself: the root's picture has no alpha.
+int Alpha(Display* display, Window window) {
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display, window, &attributes) == 0) {
+        return Fail("no such window");
+    }
+    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(attributes.width),
+                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return Fail("cannot read the window");
+    }
+    const unsigned long depthBits =
+        attributes.depth >= 32 ? 0xFFFFFFFFUL : (1UL << attributes.depth) - 1;
+    const unsigned long alpha =
+        depthBits & ~(image->red_mask | image->green_mask | image->blue_mask);
+    long translucent = 0;
+    long lit = 0;
+    for (int y = 0; y < attributes.height; ++y) {
+        for (int x = 0; x < attributes.width; ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            translucent += (pixel & alpha) != alpha ? 1 : 0;
+            lit += Rgb(image, x, y) != 0 ? 1 : 0;
+        }
+    }
+    XDestroyImage(image);
+    std::printf("%ld %ld\n", translucent, lit);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        return Fail("usage: xinspect count|dominant|icon|close|window ...");
+        return Fail("usage: xinspect count|dominant|icon|close|window|alpha ...");
     }
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
@@ -225,8 +276,10 @@ int main(int argc, char** argv) {
         status = Dominant(display);
     } else if (command == "icon" && argc == 3) {
         status = Icon(display, std::strtoul(argv[2], nullptr, 0));
-    } else if (command == "window" && argc == 6) {
-        status = HoldWindow(display, argv + 2);
+    } else if (command == "window" && (argc == 6 || argc == 7)) {
+        status = HoldWindow(display, argv + 2, argc == 7 ? argv[6] : nullptr);
+    } else if (command == "alpha" && argc == 3) {
+        status = Alpha(display, std::strtoul(argv[2], nullptr, 0));
     } else if (command == "close" && argc == 3) {
         status = Close(display, std::strtoul(argv[2], nullptr, 0));
     } else {

@@ -104,6 +104,10 @@ SaverWindow::SaverWindow(const std::string& displayName, std::optional<unsigned 
     if (XGetWindowAttributes(display, id_, &attributes) == 0 || missing) {
         throw NoSuchWindow("there is no window " + HexId(id_) + " on display " + displayName);
     }
+    if (attributes.c_class == InputOnly) {
+        throw NoSuchWindow("the window " + HexId(id_) + " on display " + displayName +
+                           " is input-only: it cannot be drawn in");
+    }
     // Structure events say the window's size and its end; exposures, that
     // the server cleared a part of it. Any client may ask for these, on the
     // root window too; input is left alone.
