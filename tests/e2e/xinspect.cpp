@@ -15,6 +15,11 @@
 //                                   ARGB window, input an input-only one
 //   xinspect alpha WINDOW           the window's pixels that are not opaque,
 //                                   then those that are not black
+//   xinspect manager                a window manager that maps what asks to be
+//                                   mapped and does nothing else, as the
+//                                   simplest tiling managers; until killed
+// With XINSPECT_SHOWN=1 in the environment, colours are read as the screen
+// shows them: through the colormap installed, not the pixels' own values.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -42,9 +47,32 @@ unsigned long Component(unsigned long pixel, unsigned long mask) {
     return ((pixel & mask) / lowest) * 255 / largest;
 }
 
+// Where colours are read as shown: the installed colormap, and what it
+// shows for each pixel value asked so far.
+Display* shownOn = nullptr;
+Colormap shownThrough = None;
+std::map<unsigned long, unsigned long> shownColours;
+
+unsigned long Shown(unsigned long pixel) {
+    const auto known = shownColours.find(pixel);
+    if (known != shownColours.end()) {
+        return known->second;
+    }
+    XColor colour{};
+    colour.pixel = pixel;
+    XQueryColor(shownOn, shownThrough, &colour);
+    const unsigned long rgb = (colour.red >> 8U) << 16U | (colour.green >> 8U) << 8U |
+                              static_cast<unsigned long>(colour.blue >> 8U);
+    shownColours.emplace(pixel, rgb);
+    return rgb;
+}
+
 // As RRGGBB, whatever the visual's depth and masks.
 unsigned long Rgb(XImage* image, int x, int y) {
     const unsigned long pixel = XGetPixel(image, x, y);
+    if (shownThrough != None) {
+        return Shown(pixel);
+    }
     return Component(pixel, image->red_mask) << 16 | Component(pixel, image->green_mask) << 8 |
            Component(pixel, image->blue_mask);
 }
@@ -250,6 +278,29 @@ int Alpha(Display* display, Window window) {
     return 0;
 }
 
+int Manage(Display* display) {
+    XSelectInput(display, DefaultRootWindow(display),
+                 SubstructureRedirectMask | SubstructureNotifyMask);
+    XSync(display, False);
+    std::printf("managing\n");
+    std::fflush(stdout);
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == MapRequest) {
+            XMapWindow(display, event.xmaprequest.window);
+        } else if (event.type == ConfigureRequest) {
+            const XConfigureRequestEvent& asked = event.xconfigurerequest;
+            XWindowChanges changes{
+                asked.x,     asked.y,     asked.width, asked.height, asked.border_width,
+                asked.above, asked.detail};
+            XConfigureWindow(display, asked.window, static_cast<unsigned>(asked.value_mask),
+                             &changes);
+        }
+        XFlush(display);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -259,6 +310,16 @@ int main(int argc, char** argv) {
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
         return Fail("cannot open the display");
+    }
+    const char* shown = std::getenv("XINSPECT_SHOWN");
+    if (shown != nullptr && std::string(shown) == "1") {
+        int count = 0;
+        Colormap* installed = XListInstalledColormaps(display, DefaultRootWindow(display), &count);
+        if (count > 0) {
+            shownOn = display;
+            shownThrough = installed[0];
+        }
+        XFree(installed);
     }
     const std::string command = argv[1];
     int status = 2;
@@ -278,6 +339,8 @@ int main(int argc, char** argv) {
         status = Icon(display, std::strtoul(argv[2], nullptr, 0));
     } else if (command == "window" && (argc == 6 || argc == 7)) {
         status = HoldWindow(display, argv + 2, argc == 7 ? argv[6] : nullptr);
+    } else if (command == "manager" && argc == 2) {
+        status = Manage(display);
     } else if (command == "alpha" && argc == 3) {
         status = Alpha(display, std::strtoul(argv[2], nullptr, 0));
     } else if (command == "close" && argc == 3) {

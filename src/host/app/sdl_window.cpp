@@ -142,7 +142,10 @@ void SdlWindow::Handle(const SDL_Event& event, WindowEvents& events) {
         case SDL_QUIT: events.CloseRequested(); break;
         case SDL_WINDOWEVENT: HandleWindowEvent(event.window, events); break;
         case SDL_MOUSEBUTTONUP: HandleRelease(event.button, events); break;
-        case SDL_SYSWMEVENT: outputFollower_.Handle(*event.syswm.msg); break;
+        case SDL_SYSWMEVENT:
+            outputFollower_.Handle(*event.syswm.msg);
+            colormapKeeper_.Handle(*event.syswm.msg);
+            break;
         default: break;
     }
 }
