@@ -90,8 +90,8 @@ SaverWindow::SaverWindow(const std::string& displayName, std::optional<unsigned 
     if (auto problem = SilentDisplayProblem(displayName, DisplayAnswerLimit)) {
         throw SaverDisplayUnreachable(*problem);
     }
-    connection_.reset(
-        new Connection{OwnedHandle<Display, XCloseDisplay>(XOpenDisplay(displayName.c_str()))});
+    connection_ = std::make_unique<Connection>(
+        Connection{OwnedHandle<Display, XCloseDisplay>(XOpenDisplay(displayName.c_str()))});
     if (!connection_->Server) {
         throw SaverDisplayUnreachable("cannot open display " + displayName);
     }
