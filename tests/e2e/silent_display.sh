@@ -67,3 +67,21 @@ truncated="$FAKE_DISPLAY"
 gives_up "$truncated"
 gives_up "$truncated" --window-id 0x200001
 pass "a socket that sends garbage or half an answer: one line and status 1"
+
+# A server that resets when its last client leaves (no -noreset) answers the
+# look the toy takes before it connects, and must not reset under it: the
+# toy shows its window, and draws as a screen saver, twice each, as the
+# reset would race the toy's own connection.
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$WORK/resetting" >/dev/null 2>&1 &
+HELPER_PIDS+=($!)
+wait_until 5 grep -q '[0-9]' "$WORK/resetting" || fail "the resetting Xvfb did not start"
+export DISPLAY=":$(tr -dc '0-9' <"$WORK/resetting")"
+for option in "" --root "" --root; do
+  env -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy "$BUMBLORBS" $option >"$APP_LOG" 2>&1 &
+  APP_PID=$!
+  wait_until 5 more_than 200 white_in_label1 || fail "a resetting server, $option: nothing drawn"
+  kill -TERM "$APP_PID"
+  wait_exit 3
+  [ "$EXIT_STATUS" -eq 0 ] || fail "a resetting server, $option: status $EXIT_STATUS"
+done
+pass "a server that resets when its last client leaves: the toy still connects"

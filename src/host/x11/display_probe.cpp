@@ -20,9 +20,12 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int FirstTcpPort = 6000;
 
-// The setup request: little-endian, protocol 11.0, no authorization. A
-// server that wants some still answers, with a refusal.
-constexpr std::array<unsigned char, 12> SetupRequest{'l', 0, 11, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+// The setup request: little-endian, no authorization, for protocol version
+// 0.0, which every X server refuses with a whole answer. A connection whose
+// setup never succeeds is no client to the server: had it been, a server
+// that resets when its last client leaves would reset as the probe hangs up,
+// and refuse the program's own connection that comes a moment later.
+constexpr std::array<unsigned char, 12> SetupRequest{'l', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 // The reply's status byte: failed, success or authenticate.
 constexpr unsigned char LastSetupStatus = 2;
 constexpr std::size_t ReplyHeaderSize = 8;
