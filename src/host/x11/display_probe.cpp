@@ -30,7 +30,10 @@ constexpr std::array<unsigned char, 12> SetupRequest{'l', 0, 0, 0, 0, 0, 0, 0, 0
 constexpr unsigned char LastSetupStatus = 2;
 constexpr std::size_t ReplyHeaderSize = 8;
 
-enum class Outcome { Answered, Unreachable, Silent, Garbled, Closed };
+// A connection closed at any point is Unreachable: Xlib, too, ends at once
+// where the server hangs up, and says so itself. An ssh that forwards the
+// display does that to a connection that brings no cookie, as this one.
+enum class Outcome { Answered, Unreachable, Silent, Garbled };
 
 class Socket {
 public:
@@ -99,7 +102,7 @@ Outcome Connect(int fd, const sockaddr* address, socklen_t length, Clock::time_p
 Outcome Converse(int fd, Clock::time_point deadline) {
     if (send(fd, SetupRequest.data(), SetupRequest.size(), MSG_NOSIGNAL) !=
         static_cast<ssize_t>(SetupRequest.size())) {
-        return Outcome::Closed;
+        return Outcome::Unreachable;
     }
     std::array<unsigned char, 4096> buffer{};
     std::array<unsigned char, ReplyHeaderSize> header{};
@@ -114,7 +117,7 @@ Outcome Converse(int fd, Clock::time_point deadline) {
             continue;
         }
         if (read <= 0) {
-            return Outcome::Closed;
+            return Outcome::Unreachable;
         }
         for (std::size_t i = 0; i < static_cast<std::size_t>(read) && got + i < header.size();
              ++i) {
@@ -249,7 +252,6 @@ std::optional<std::string> SilentDisplayProblem(std::string_view name,
         case Outcome::Unreachable: return std::nullopt;
         case Outcome::Silent: return display + " does not answer (waited " + WaitText(limit) + ")";
         case Outcome::Garbled: return display + " does not answer as an X server";
-        case Outcome::Closed: return display + " closed the connection before it answered";
     }
     return std::nullopt;
 }

@@ -27,7 +27,8 @@ std::optional<XServerAddress> AddressOfDisplay(std::string_view name);
 // would hang the program in silence. This connects to the server `name`
 // names and reads its whole answer within `limit`. It returns why the
 // display is unfit, in one line that names it; none where it answers as an
-// X server does, or where nothing listens at all, which Xlib says itself.
+// X server does, or where nothing listens or the connection is closed, which
+// Xlib finds at once and says itself.
 std::optional<std::string> SilentDisplayProblem(std::string_view name,
                                                 std::chrono::milliseconds limit);
 
