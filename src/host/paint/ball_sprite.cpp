@@ -5,8 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "host/paint/surface_ops.h"
-#include "host/sdl/host_fault.h"
+#include "host/paint/pixel_ops.h"
 
 namespace bumblorbs {
 namespace {
@@ -67,6 +66,22 @@ std::uint32_t Blend(std::uint32_t source, std::uint32_t target) {
     return 0xFF000000U | redBlue | (green << 8U);
 }
 
+// A pixel of the circle, 0xAARRGGBB, where `cover` says how much of it the
+// disc and the disc inside the outline cover: the ring between them is the
+// outline. Clear pixels are 0.
+std::uint32_t DiscPixel(const DiscShape::Cover& cover, Colour fill, Colour border) {
+    const auto alpha = static_cast<std::uint32_t>(std::lround(cover.Disc * 255));
+    if (alpha == 0) {
+        return 0;
+    }
+    const float ring = cover.Disc - cover.Inner;
+    const auto channel = [&](int fillChannel, int borderChannel) {
+        return Channel(fillChannel, borderChannel, cover.Inner, ring, cover.Disc);
+    };
+    return Argb(alpha, channel(RedOf(fill), RedOf(border)), channel(GreenOf(fill), GreenOf(border)),
+                channel(BlueOf(fill), BlueOf(border)));
+}
+
 }  // namespace
 
 DiscShape::DiscShape(int diameter)
@@ -91,73 +106,65 @@ BallSprite::BallSprite(const DiscShape& shape, Colour fill, Colour border)
       fillPixel_(Argb(255, static_cast<std::uint32_t>(RedOf(fill)),
                       static_cast<std::uint32_t>(GreenOf(fill)),
                       static_cast<std::uint32_t>(BlueOf(fill)))) {
-    const int diameter = diameter_;
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(diameter));
-    for (int y = 0; y < diameter; ++y) {
-        Row row{diameter, diameter, 0, 0, 0, 0, edges_.size()};
-        for (int x = 0; x < diameter; ++x) {
-            // The ring between the whole disc and the disc inside the
-            // outline is the outline.
-            const float disc = shape.At(x, y).Disc;
-            const float inner = shape.At(x, y).Inner;
-            const auto alpha = static_cast<std::uint32_t>(std::lround(disc * 255));
-            auto& pixel = pixels[static_cast<std::size_t>(x)];
-            if (alpha == 0) {
-                pixel = 0;
-                continue;
-            }
-            const float ring = disc - inner;
-            const std::uint32_t red = Channel(RedOf(fill), RedOf(border), inner, ring, disc);
-            const std::uint32_t green = Channel(GreenOf(fill), GreenOf(border), inner, ring, disc);
-            const std::uint32_t blue = Channel(BlueOf(fill), BlueOf(border), inner, ring, disc);
-            pixel = Argb(alpha, red, green, blue);
-            row.First = std::min(row.First, x);
-            row.End = x + 1;
-            if (alpha == 255) {
-                row.OpaqueFirst = std::min(row.OpaqueFirst, x);
-                row.OpaqueEnd = x + 1;
-            }
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(diameter_));
+    for (int y = 0; y < diameter_; ++y) {
+        for (int x = 0; x < diameter_; ++x) {
+            pixels[static_cast<std::size_t>(x)] = DiscPixel(shape.At(x, y), fill, border);
         }
-        if (row.OpaqueFirst > row.OpaqueEnd) {
-            row.OpaqueFirst = row.OpaqueEnd = row.End;
-        }
-        // The fill's run: from the first pixel of the opaque run that shows
-        // the plain fill to the last, where every pixel between shows it.
-        const auto at = [&](int x) { return pixels[static_cast<std::size_t>(x)]; };
-        row.FillFirst = row.FillEnd = row.OpaqueEnd;
-        for (int x = row.OpaqueFirst; x < row.OpaqueEnd; ++x) {
-            if (at(x) == fillPixel_) {
-                row.FillFirst = std::min(row.FillFirst, x);
-                row.FillEnd = x + 1;
-            }
-        }
-        for (int x = row.FillFirst; x < row.FillEnd; ++x) {
-            if (at(x) != fillPixel_) {
-                row.FillFirst = row.FillEnd = row.OpaqueEnd;
-                break;
-            }
-        }
+        Row row = RowOf(pixels);
+        row.Edges = edges_.size();
         for (int x = row.First; x < row.End; ++x) {
             if (x < row.FillFirst || x >= row.FillEnd) {
-                edges_.push_back(at(x));
+                edges_.push_back(pixels[static_cast<std::size_t>(x)]);
             }
         }
         rows_.push_back(row);
     }
 }
 
-SDL_Surface* BallSprite::WholeImage() const {
-    if (!whole_) {
-        whole_.reset(
-            SDL_CreateRGBSurfaceWithFormat(0, diameter_, diameter_, 32, SDL_PIXELFORMAT_ARGB8888));
-        if (!whole_) {
-            ThrowSdlFault("SDL_CreateRGBSurfaceWithFormat");
+BallSprite::Row BallSprite::RowOf(const std::vector<std::uint32_t>& pixels) const {
+    const int diameter = diameter_;
+    Row row{diameter, diameter, 0, 0, 0, 0, 0};
+    const auto at = [&](int x) { return pixels[static_cast<std::size_t>(x)]; };
+    for (int x = 0; x < diameter; ++x) {
+        const std::uint32_t alpha = at(x) >> 24U;
+        if (alpha != 0) {
+            row.First = std::min(row.First, x);
+            row.End = x + 1;
         }
-        SDL_SetSurfaceBlendMode(whole_.get(), SDL_BLENDMODE_BLEND);
-        for (int y = 0; y < diameter_; ++y) {
-            std::uint32_t* pixels = PixelRow(whole_.get(), y);
-            std::fill(pixels, pixels + diameter_, 0U);
-            const Row& row = rows_[static_cast<std::size_t>(y)];
+        if (alpha == 255) {
+            row.OpaqueFirst = std::min(row.OpaqueFirst, x);
+            row.OpaqueEnd = x + 1;
+        }
+    }
+    if (row.OpaqueFirst > row.OpaqueEnd) {
+        row.OpaqueFirst = row.OpaqueEnd = row.End;
+    }
+    // The fill's run: from the first pixel of the opaque run that shows
+    // the plain fill to the last, where every pixel between shows it.
+    row.FillFirst = row.FillEnd = row.OpaqueEnd;
+    for (int x = row.OpaqueFirst; x < row.OpaqueEnd; ++x) {
+        if (at(x) == fillPixel_) {
+            row.FillFirst = std::min(row.FillFirst, x);
+            row.FillEnd = x + 1;
+        }
+    }
+    for (int x = row.FillFirst; x < row.FillEnd; ++x) {
+        if (at(x) != fillPixel_) {
+            row.FillFirst = row.FillEnd = row.OpaqueEnd;
+            break;
+        }
+    }
+    return row;
+}
+
+ArgbImage BallSprite::WholeImage() const {
+    const auto side = static_cast<std::size_t>(diameter_);
+    if (whole_.empty()) {
+        whole_.assign(side * side, 0U);
+        for (std::size_t y = 0; y < side; ++y) {
+            std::uint32_t* pixels = whole_.data() + y * side;
+            const Row& row = rows_[y];
             const std::uint32_t* kept = edges_.data() + row.Edges;
             for (int x = row.First; x < row.End; ++x) {
                 if (x < row.FillFirst) {
@@ -170,39 +177,35 @@ SDL_Surface* BallSprite::WholeImage() const {
             }
         }
     }
-    return whole_.get();
+    return {whole_.data(), diameter_, diameter_, diameter_};
 }
 
-void BallSprite::Draw(SDL_Surface* target, int x, int y) const {
-    if (!HasWordPixels(target)) {
-        SDL_Rect where{x, y, Diameter(), Diameter()};
-        if (SDL_BlitSurface(WholeImage(), nullptr, target, &where) != 0) {
-            ThrowSdlFault("SDL_BlitSurface");
-        }
+void BallSprite::Draw(const PixelView& target, const PixelRect& clip, int x, int y) const {
+    if (!target.HasWordPixels()) {
+        BlendImage(target, clip, WholeImage(), {x, y});
         return;
     }
-    const SDL_Rect placed{x, y, Diameter(), Diameter()};
-    SDL_Rect visible;
-    if (SDL_IntersectRect(&placed, &target->clip_rect, &visible) != SDL_TRUE) {
+    PixelRect visible;
+    if (!Intersect({x, y, diameter_, diameter_}, clip, visible)) {
         return;
     }
     const int left = visible.x - x;
     const int right = left + visible.w;
     for (int ty = visible.y; ty < visible.y + visible.h; ++ty) {
-        DrawRow(rows_[static_cast<std::size_t>(ty - y)], PixelRow(target, ty) + x, left, right);
+        DrawRow(rows_[static_cast<std::size_t>(ty - y)], target.WordRow(ty) + x, left, right);
     }
 }
 
-void BallSprite::DrawOver(SDL_Surface* target, int x, int y, std::uint32_t background) const {
-    const SDL_Rect placed{x, y, diameter_, diameter_};
-    SDL_Rect visible;
-    if (SDL_IntersectRect(&placed, &target->clip_rect, &visible) != SDL_TRUE) {
+void BallSprite::DrawOver(const PixelView& target, const PixelRect& clip, int x, int y,
+                          std::uint32_t background) const {
+    PixelRect visible;
+    if (!Intersect({x, y, diameter_, diameter_}, clip, visible)) {
         return;
     }
     const int left = visible.x - x;
     const int right = left + visible.w;
     for (int ty = visible.y; ty < visible.y + visible.h; ++ty) {
-        std::uint32_t* to = PixelRow(target, ty) + x;
+        std::uint32_t* to = target.WordRow(ty) + x;
         std::fill(to + left, to + right, background);
         DrawRow(rows_[static_cast<std::size_t>(ty - y)], to, left, right);
     }

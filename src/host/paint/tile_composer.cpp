@@ -9,7 +9,7 @@ namespace {
 // Paints one rectangle: by the sink where it is plain and the sink can,
 // else, where it may, in pieces, else composed into tiles.
 void PaintRect(ScenePainter& painter, const Scene& scene, const PaintPlan& plan, TileSink& sink,
-               const SDL_Rect& rect, std::uint32_t background, bool mayCut) {
+               const PixelRect& rect, std::uint32_t background, bool mayCut) {
     if (const std::optional<PlainArea> plain = FindPlainArea(plan, rect)) {
         const BallSprite* sprite = plain->Ball ? &painter.Sprite(*plain->Ball) : nullptr;
         if (sink.PaintPlain(plan, rect, *plain, sprite, background)) {
@@ -30,7 +30,7 @@ void PaintRect(ScenePainter& painter, const Scene& scene, const PaintPlan& plan,
     for (int top = rect.y; top < rect.y + rect.h; top += rowsPerTile) {
         const int rows = std::min(rowsPerTile, rect.y + rect.h - top);
         for (int left = rect.x; left < rect.x + rect.w; left += pieceWidth) {
-            const SDL_Rect band{left, top, std::min(pieceWidth, rect.x + rect.w - left), rows};
+            const PixelRect band{left, top, std::min(pieceWidth, rect.x + rect.w - left), rows};
             std::uint32_t* pixels =
                 sink.Room(static_cast<std::size_t>(band.w) * static_cast<std::size_t>(rows));
             painter.PaintTile(pixels, scene, plan, band);
@@ -44,7 +44,7 @@ void PaintRect(ScenePainter& painter, const Scene& scene, const PaintPlan& plan,
 void ComposeTiles(ScenePainter& painter, const Scene& scene, const PaintPlan& plan,
                   TileSink& sink) {
     const std::uint32_t background = painter.TileBackground(scene);
-    for (const SDL_Rect& rect : plan.Rects) {
+    for (const PixelRect& rect : plan.Rects) {
         PaintRect(painter, scene, plan, sink, rect, background, true);
     }
     sink.EndFrame();

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "host/core/host_fault.h"
 #include "host/core/monotonic_clock.h"
-#include "host/sdl/host_fault.h"
 
 namespace bumblorbs {
 namespace {
