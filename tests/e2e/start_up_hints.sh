@@ -60,6 +60,8 @@ open(ready, "w").write(str(number))
 while True:
     for key, _ in selector.select():
         sock = key.fileobj
+        if sock.fileno() == -1:  # closed with its peer earlier in this batch
+            continue
         if sock is listener:
             client, _ = listener.accept()
             upstream = socket.socket(socket.AF_UNIX)
