@@ -34,6 +34,10 @@ public:
     WaylandCanvas& operator=(const WaylandCanvas&) = delete;
 
     void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override;
+    // Draws the next frame without the word that the last one was shown: a
+    // compositor may drop that word when the output it was for goes away,
+    // and waiting for it would leave the window still for good.
+    void StopAwaitingFrame() { frameCallback_.reset(); }
 
 private:
     struct Buffer;

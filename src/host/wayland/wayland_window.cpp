@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <string>
 
@@ -35,6 +36,16 @@ std::int16_t ButtonBit(std::uint32_t button) {
 std::int16_t ShiftBits(std::uint32_t mask) {
     return static_cast<std::int16_t>(((mask & 1U) != 0 ? 1 : 0) | ((mask & 4U) != 0 ? 2 : 0) |
                                      ((mask & 8U) != 0 ? 4 : 0));
+}
+
+// Whether the toplevel states of a configure hold `wanted`.
+bool HasState(const wl_array* states, std::uint32_t wanted) {
+    if (states == nullptr || states->data == nullptr) {
+        return false;
+    }
+    const auto* first = static_cast<const std::uint32_t*>(states->data);
+    const std::uint32_t* last = first + states->size / sizeof(std::uint32_t);
+    return std::find(first, last, wanted) != last;
 }
 
 int CursorSize() {
@@ -80,14 +91,23 @@ struct WaylandWindow::Listeners {
                            std::int32_t height, std::int32_t /*refresh*/) {
         Output* output = Find(Window(data), handle);
         if (output != nullptr && (flags & WL_OUTPUT_MODE_CURRENT) != 0) {
-            output->Mode = {width, height};
+            output->PendingMode = {width, height};
         }
     }
     static void OutputDone(void* data, wl_output* handle) {
-        Output* output = Find(Window(data), handle);
-        if (output != nullptr && output->Scale != output->PendingScale) {
+        WaylandWindow& window = Window(data);
+        Output* output = Find(window, handle);
+        if (output == nullptr) {
+            return;
+        }
+        const bool modeChanged = output->Mode.Width > 0 && !(output->Mode == output->PendingMode);
+        output->Mode = output->PendingMode;
+        if (modeChanged && window.IsOn(*output) && window.fullscreen_.AskAfterModeChange()) {
+            window.fullscreenDue_ = true;
+        }
+        if (output->Scale != output->PendingScale) {
             output->Scale = output->PendingScale;
-            Window(data).UpdateGeometry();
+            window.UpdateGeometry();
         }
     }
     static void OutputScale(void* data, wl_output* handle, std::int32_t factor) {
@@ -125,14 +145,21 @@ struct WaylandWindow::Listeners {
         if (window.pendingLogical_.Width > 0 && window.pendingLogical_.Height > 0) {
             window.logical_ = window.pendingLogical_;
         }
+        if (window.fullscreen_.AskAfterConfigure(window.pendingFullscreen_)) {
+            window.fullscreenDue_ = true;
+        }
+        if (window.canvas_) {
+            window.canvas_->StopAwaitingFrame();
+        }
         window.configured_ = true;
         window.UpdateGeometry();
     }
     static constexpr xdg_surface_listener XdgSurface{&SurfaceConfigure};
 
     static void ToplevelConfigure(void* data, xdg_toplevel* /*toplevel*/, std::int32_t width,
-                                  std::int32_t height, wl_array* /*states*/) {
+                                  std::int32_t height, wl_array* states) {
         Window(data).pendingLogical_ = {width, height};
+        Window(data).pendingFullscreen_ = HasState(states, XDG_TOPLEVEL_STATE_FULLSCREEN);
     }
     static void ToplevelClose(void* data, xdg_toplevel* /*toplevel*/) {
         Window(data).closeRequested_ = true;
@@ -230,6 +257,11 @@ WaylandWindow::WaylandWindow(std::string_view socket) : connection_(socket) {
 WaylandWindow::~WaylandWindow() = default;
 
 void WaylandWindow::Open(std::int64_t deadlineNs) {
+    // The buffers and the cursor theme live in memory files, which the
+    // file-size limit also bounds: past it the kernel would end the program
+    // with SIGXFSZ and a core. Ignored, the file's growth fails with EFBIG
+    // and is reported as the fault it is.
+    std::signal(SIGXFSZ, SIG_IGN);
     registry_.reset(wl_display_get_registry(connection_.Display()));
     if (!registry_) {
         throw HostFault("refused the registry");
@@ -270,8 +302,7 @@ void WaylandWindow::Open(std::int64_t deadlineNs) {
     xdg_toplevel_add_listener(toplevel_.get(), &Listeners::Toplevel, this);
     xdg_toplevel_set_title(toplevel_.get(), std::string(DesignedLayout.Caption).c_str());
     xdg_toplevel_set_app_id(toplevel_.get(), AppId);
-    // No output named: the compositor puts it where the user works.
-    xdg_toplevel_set_fullscreen(toplevel_.get(), nullptr);
+    AskFullscreen();
     wl_surface_commit(surface_.get());
     while (!configured_) {
         if (MonotonicNs() >= deadlineNs) {
@@ -325,8 +356,22 @@ void WaylandWindow::Unbind(std::uint32_t name) {
     if (gone != outputs_.end()) {
         std::erase(entered_, (*gone)->Handle.get());
         outputs_.erase(gone);
+        if (canvas_) {
+            canvas_->StopAwaitingFrame();
+        }
         UpdateGeometry();
     }
+}
+
+void WaylandWindow::AskFullscreen() {
+    // No output named: the compositor puts it where the user works.
+    xdg_toplevel_set_fullscreen(toplevel_.get(), nullptr);
+}
+
+bool WaylandWindow::IsOn(const Output& output) const {
+    // Until the surface is on an output, every output counts.
+    return entered_.empty() ||
+           std::find(entered_.begin(), entered_.end(), output.Handle.get()) != entered_.end();
 }
 
 void WaylandWindow::SeatCapabilities(std::uint32_t capabilities) {
@@ -355,11 +400,9 @@ void WaylandWindow::UpdateGeometry() {
     if (!configured_) {
         return;
     }
-    // Until the surface is on an output, every output's scale counts.
     std::vector<int> scales;
     for (const std::unique_ptr<Output>& output : outputs_) {
-        if (entered_.empty() ||
-            std::find(entered_.begin(), entered_.end(), output->Handle.get()) != entered_.end()) {
+        if (IsOn(*output)) {
             scales.push_back(output->Scale);
         }
     }
@@ -413,6 +456,13 @@ void WaylandWindow::SetCursor(std::uint32_t serial) {
 void WaylandWindow::Show() { connection_.Flush(); }
 
 void WaylandWindow::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& events) {
+    // Asked only now, after the frame that took up the configure: a
+    // compositor weighs the request against the state last committed with
+    // a frame, and asked before it the request can look like no change.
+    if (fullscreenDue_) {
+        fullscreenDue_ = false;
+        AskFullscreen();
+    }
     // Without a deadline a signal could slip in just before the wait; a
     // second's wait at most notices it.
     const std::int64_t deadline = deadlineNs.value_or(MonotonicNs() + 1'000'000'000);

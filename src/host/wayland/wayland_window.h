@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host/wayland/fullscreen_keeper.h"
 #include "host/wayland/surface_scale.h"
 #include "host/wayland/wayland_canvas.h"
 #include "host/wayland/wayland_connection.h"
@@ -46,6 +47,7 @@ private:
         int Scale = 1;
         int PendingScale = 1;
         PixelSize Mode;
+        PixelSize PendingMode;
     };
     struct Release {
         std::int16_t Button;
@@ -58,6 +60,9 @@ private:
     void Bind(wl_registry* registry, std::uint32_t name, std::string_view interface,
               std::uint32_t version);
     void Unbind(std::uint32_t name);
+    void AskFullscreen();
+    // Whether the surface is on the output, or on none yet.
+    bool IsOn(const Output& output) const;
     void SeatCapabilities(std::uint32_t capabilities);
     // Works out the buffer's size and scale again from the logical size and
     // the outputs the surface is on.
@@ -89,6 +94,9 @@ private:
 
     PixelSize pendingLogical_;
     PixelSize logical_;
+    bool pendingFullscreen_ = false;
+    FullscreenKeeper fullscreen_;
+    bool fullscreenDue_ = false;
     bool configured_ = false;
     std::optional<int> fractional120_;
     SurfaceGeometry geometry_;
