@@ -1,14 +1,17 @@
 // The Wayland window's buffers, without a compositor: buffers that take
-// turns, each painted only with what it missed and the frame's own damage,
-// must each hold exactly the picture a whole repaint gives.
+// turns as their ring gives them out, each painted only with what it missed
+// and the frame's own damage, must each hold exactly the picture a whole
+// repaint gives.
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "host/app/video_session.h"
 #include "host/paint/scene_painter.h"
@@ -17,6 +20,7 @@
 #include "host/sdl/pixel_rows.h"
 #include "host/text/label_text.h"
 #include "host/wayland/buffer_damage.h"
+#include "host/wayland/buffer_ring.h"
 #include "host/wayland/buffer_sink.h"
 
 namespace bumblorbs {
@@ -31,6 +35,11 @@ SurfaceHandle NewBuffer() {
     EXPECT_TRUE(buffer);
     return buffer;
 }
+
+struct Buffer {
+    SurfaceHandle Pixels = NewBuffer();
+};
+using Ring = BufferRing<Buffer>;
 
 class WaylandBuffersTest : public ::testing::Test {
 protected:
@@ -55,32 +64,36 @@ protected:
         AddDamage(pending, scene.TakeDamage());
     }
 
-    // Draws the frame into buffer `index` as the window does, and tells
-    // the others what they missed.
-    void Draw(std::size_t index) {
-        const PaintPlan plan = painter.Plan(scene, behind[index].Take(pending), Width, Height);
-        sink.Into(buffers[index].get());
-        ComposeTiles(painter, scene, plan, sink);
-        for (std::size_t other = 0; other < buffers.size(); ++other) {
-            if (other != index) {
-                behind[other].Miss(pending);
-            }
+    // Draws the frame as the window does into the buffer the ring gives
+    // out, the compositor holding all others, and returns that buffer.
+    SDL_Surface* Draw(std::size_t index) {
+        for (std::size_t other = 0; other < slots.size(); ++other) {
+            slots[other]->Held = other != index;
         }
+        Ring::Slot* slot = ring.Next([](bool& /*held*/) { return std::make_unique<Buffer>(); });
+        EXPECT_NE(slot, nullptr);
+        if (index == slots.size()) {
+            slots.push_back(slot);
+        }
+        EXPECT_EQ(slot, slots[index]);
+        const PaintPlan plan = painter.Plan(scene, ring.Draw(*slot, pending), Width, Height);
+        sink.Into(slot->Pixels->Pixels.get());
+        ComposeTiles(painter, scene, plan, sink);
         pending = Damage{};
+        return slot->Pixels->Pixels.get();
     }
 
     // Pixels of the buffer that differ from a whole repaint of the scene.
-    int Differing(std::size_t index) {
+    int Differing(SDL_Surface* buffer) {
         Damage everything;
         everything.Everything = true;
         painter.Paint(whole.get(), scene, everything);
         int differing = 0;
         for (int y = 0; y < Height; ++y) {
             for (int x = 0; x < Width; ++x) {
-                differing += ((PixelRow(whole.get(), y)[x] ^ PixelRow(buffers[index].get(), y)[x]) &
-                              0xFFFFFFU) != 0
-                                 ? 1
-                                 : 0;
+                differing +=
+                    ((PixelRow(whole.get(), y)[x] ^ PixelRow(buffer, y)[x]) & 0xFFFFFFU) != 0 ? 1
+                                                                                              : 0;
             }
         }
         return differing;
@@ -91,8 +104,9 @@ protected:
     PixelMapping mapping{TwipsPerPixelAt(DefaultDpi)};
     LabelText labels{scene, mapping, ","};
     ScenePainter painter{mapping, labels};
-    std::array<SurfaceHandle, 3> buffers{NewBuffer(), NewBuffer(), NewBuffer()};
-    std::array<BufferDamage, 3> behind;
+    Ring ring;
+    // The ring's slots in the order it made them.
+    std::vector<Ring::Slot*> slots;
     BufferSink sink;
     SurfaceHandle whole = NewBuffer();
     Damage pending;
@@ -110,8 +124,7 @@ TEST_F(WaylandBuffersTest, EachBufferDrawnAgainShowsTheWholePicture) {
             continue;
         }
         const auto index = static_cast<std::size_t>(turn - '0');
-        Draw(index);
-        EXPECT_EQ(Differing(index), 0) << "buffer " << index << " at tick " << tick;
+        EXPECT_EQ(Differing(Draw(index)), 0) << "buffer " << index << " at tick " << tick;
     }
 }
 

@@ -148,9 +148,6 @@ struct WaylandWindow::Listeners {
         if (window.fullscreen_.AskAfterConfigure(window.pendingFullscreen_)) {
             window.fullscreenDue_ = true;
         }
-        if (window.canvas_) {
-            window.canvas_->StopAwaitingFrame();
-        }
         window.configured_ = true;
         window.UpdateGeometry();
     }
