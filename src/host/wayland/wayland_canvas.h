@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "host/sdl/sdl_handles.h"
 #include "host/wayland/buffer_ring.h"
