@@ -19,7 +19,7 @@ void WaylandCursor::Show(wl_pointer* pointer, std::uint32_t serial, int scale120
     const int scale = (scale120 + ScaleDenominator - 1) / ScaleDenominator;
     if (scale != scale_) {
         scale_ = scale;
-        theme_.reset(wl_cursor_theme_load(nullptr, CursorSize() * scale, shm_));
+        theme_.reset(wl_cursor_theme_load(nullptr, CursorSize() * scale, globals_.Shm()));
     }
     wl_cursor* cursor = theme_ ? wl_cursor_theme_get_cursor(theme_.get(), "left_ptr") : nullptr;
     if (cursor == nullptr || cursor->image_count == 0) {
@@ -28,7 +28,7 @@ void WaylandCursor::Show(wl_pointer* pointer, std::uint32_t serial, int scale120
     wl_cursor_image* image = cursor->images[0];
     wl_buffer* buffer = wl_cursor_image_get_buffer(image);
     if (!surface_) {
-        surface_.reset(wl_compositor_create_surface(compositor_));
+        surface_.reset(wl_compositor_create_surface(globals_.Compositor()));
     }
     if (buffer == nullptr || !surface_) {
         return;

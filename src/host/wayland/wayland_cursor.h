@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "host/wayland/wayland_globals.h"
 #include "host/wayland/wayland_handles.h"
 
 namespace bumblorbs {
@@ -10,15 +11,14 @@ namespace bumblorbs {
 // the scale the window is drawn at.
 class WaylandCursor {
 public:
-    WaylandCursor(wl_compositor* compositor, wl_shm* shm) : compositor_(compositor), shm_(shm) {}
+    explicit WaylandCursor(const WaylandGlobals& globals) : globals_(globals) {}
 
     // Shows the arrow for the pointer that entered with `serial`, at a
     // scale in 120ths.
     void Show(wl_pointer* pointer, std::uint32_t serial, int scale120);
 
 private:
-    wl_compositor* compositor_;
-    wl_shm* shm_;
+    const WaylandGlobals& globals_;
     CursorThemeHandle theme_;
     // The integer scale the theme was loaded at.
     int scale_ = 0;

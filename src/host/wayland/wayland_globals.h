@@ -44,8 +44,6 @@ public:
     wl_compositor* Compositor() const { return compositor_.get(); }
     wl_shm* Shm() const { return shm_.get(); }
     xdg_wm_base* WmBase() const { return wmBase_.get(); }
-    // The first seat, once bound; null before.
-    wl_seat* Seat() const { return seat_.get(); }
     wp_viewporter* Viewporter() const { return viewporter_.get(); }
     wp_fractional_scale_manager_v1* FractionalManager() const { return fractionalManager_.get(); }
     const std::vector<std::unique_ptr<WaylandOutput>>& Outputs() const { return outputs_; }

@@ -24,8 +24,8 @@ struct PointerRelease {
 // surface's logical point into the buffer's pixels.
 class WaylandSeat {
 public:
-    WaylandSeat(wl_compositor* compositor, wl_shm* shm, const SurfaceGeometry& geometry)
-        : cursor_(compositor, shm), geometry_(geometry) {}
+    WaylandSeat(const WaylandGlobals& globals, const SurfaceGeometry& geometry)
+        : cursor_(globals), geometry_(geometry) {}
     WaylandSeat(const WaylandSeat&) = delete;
     WaylandSeat& operator=(const WaylandSeat&) = delete;
 

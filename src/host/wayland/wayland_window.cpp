@@ -17,7 +17,9 @@ constexpr std::int64_t OpenLimitNs = 3'000'000'000;
 }  // namespace
 
 WaylandWindow::WaylandWindow(std::string_view socket)
-    : connection_(socket), globals_(connection_.Display(), Observers()) {
+    : connection_(socket),
+      globals_(connection_.Display(), Observers()),
+      seat_(globals_, geometry_) {
     try {
         Open(MonotonicNs() + OpenLimitNs);
     } catch (const std::exception& fault) {
@@ -49,12 +51,7 @@ WaylandGlobals::Observers WaylandWindow::Observers() {
                 canvas_->StopAwaitingFrame();
             }
         },
-        // A seat bound before the window could follow it is taken up in Open.
-        [this](wl_seat* seat) {
-            if (seat_) {
-                seat_->Listen(seat);
-            }
-        },
+        [this](wl_seat* seat) { seat_.Listen(seat); },
     };
 }
 
@@ -68,10 +65,6 @@ void WaylandWindow::Open(std::int64_t deadlineNs) {
     if (globals_.Compositor() == nullptr || globals_.Shm() == nullptr ||
         globals_.WmBase() == nullptr) {
         throw HostFault("offers no wl_compositor, wl_shm or xdg_wm_base");
-    }
-    seat_ = std::make_unique<WaylandSeat>(globals_.Compositor(), globals_.Shm(), geometry_);
-    if (globals_.Seat() != nullptr) {
-        seat_->Listen(globals_.Seat());
     }
     // The outputs' scales and the seat's devices follow their binding.
     connection_.RoundTrip(deadlineNs);
@@ -133,7 +126,7 @@ void WaylandWindow::Deliver(WindowEvents& events) {
         reshaped_ = false;
         events.Reshaped();
     }
-    for (const PointerRelease& release : seat_->TakeReleases()) {
+    for (const PointerRelease& release : seat_.TakeReleases()) {
         events.Released(release.Button, release.Shift, release.X, release.Y);
     }
     if (toplevel_->TakeCloseRequest()) {

@@ -48,10 +48,10 @@ private:
     void Deliver(WindowEvents& events);
 
     WaylandConnection connection_;
-    std::unique_ptr<WaylandSeat> seat_;
     WaylandGlobals globals_;
-    std::unique_ptr<ToplevelSurface> toplevel_;
     SurfaceGeometry geometry_;
+    WaylandSeat seat_;
+    std::unique_ptr<ToplevelSurface> toplevel_;
     std::unique_ptr<WaylandCanvas> canvas_;
     // The size or scale changed since the program loop last heard.
     bool reshaped_ = false;
