@@ -111,6 +111,7 @@ void ToplevelSurface::OutputGone(wl_output* output) {
 void ToplevelSurface::ModeChanged(const WaylandOutput& output) {
     if (IsOn(output) && fullscreen_.AskAfterModeChange()) {
         configure_.FullscreenDue = true;
+        configure_.RefitDue = true;
     }
 }
 
@@ -118,9 +119,16 @@ void ToplevelSurface::AskFullscreenIfDue() {
     // Asked only now, after the frame that took up the configure: a
     // compositor weighs the request against the state last committed with
     // a frame, and asked before it the request can look like no change.
-    if (std::exchange(configure_.FullscreenDue, false)) {
-        AskFullscreen();
+    if (!std::exchange(configure_.FullscreenDue, false)) {
+        return;
     }
+    // A window already full screen that asks again may be given its old
+    // size: leaving the state in the same breath makes the compositor fit
+    // it to the output anew, with one configure for both.
+    if (std::exchange(configure_.RefitDue, false)) {
+        xdg_toplevel_unset_fullscreen(toplevel_.get());
+    }
+    AskFullscreen();
 }
 
 bool ToplevelSurface::TakeCloseRequest() { return std::exchange(closeRequested_, false); }

@@ -50,6 +50,8 @@ private:
         PixelSize Logical;
         bool Configured = false;
         bool FullscreenDue = false;
+        // Whether the due request is for a new mode of the output.
+        bool RefitDue = false;
     };
 
     void Configure(xdg_surface* surface, std::uint32_t serial);
