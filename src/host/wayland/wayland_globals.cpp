@@ -61,8 +61,10 @@ struct WaylandGlobals::Listeners {
     static constexpr wl_output_listener Output{&Geometry, &Mode, &Done, &Scale, &Name, &Name};
 };
 
-WaylandGlobals::WaylandGlobals(wl_display* display, Observers observers)
-    : observers_(std::move(observers)), registry_(wl_display_get_registry(display)) {
+WaylandGlobals::WaylandGlobals(Observers observers) : observers_(std::move(observers)) {}
+
+void WaylandGlobals::Listen(wl_display* display) {
+    registry_.reset(wl_display_get_registry(display));
     if (!registry_) {
         throw HostFault("refused the registry");
     }

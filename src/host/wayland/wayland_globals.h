@@ -36,8 +36,7 @@ public:
         std::function<void(wl_seat* seat)> SeatBound;
     };
 
-    // Listens to `display`'s registry; the globals come with its round trips.
-    WaylandGlobals(wl_display* display, Observers observers);
+    explicit WaylandGlobals(Observers observers);
     WaylandGlobals(const WaylandGlobals&) = delete;
     WaylandGlobals& operator=(const WaylandGlobals&) = delete;
 
@@ -46,6 +45,9 @@ public:
     xdg_wm_base* WmBase() const { return wmBase_.get(); }
     wp_viewporter* Viewporter() const { return viewporter_.get(); }
     wp_fractional_scale_manager_v1* FractionalManager() const { return fractionalManager_.get(); }
+    // Listens to `display`'s registry; the globals come with its round
+    // trips. Throws HostFault where the compositor refuses it.
+    void Listen(wl_display* display);
     const std::vector<std::unique_ptr<WaylandOutput>>& Outputs() const { return outputs_; }
 
 private:

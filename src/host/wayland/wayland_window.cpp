@@ -17,9 +17,7 @@ constexpr std::int64_t OpenLimitNs = 3'000'000'000;
 }  // namespace
 
 WaylandWindow::WaylandWindow(std::string_view socket)
-    : connection_(socket),
-      globals_(connection_.Display(), Observers()),
-      seat_(globals_, geometry_) {
+    : connection_(socket), globals_(Observers()), seat_(globals_, geometry_) {
     try {
         Open(MonotonicNs() + OpenLimitNs);
     } catch (const std::exception& fault) {
@@ -61,6 +59,7 @@ void WaylandWindow::Open(std::int64_t deadlineNs) {
     // with SIGXFSZ and a core. Ignored, the file's growth fails with EFBIG
     // and is reported as the fault it is.
     std::signal(SIGXFSZ, SIG_IGN);
+    globals_.Listen(connection_.Display());
     connection_.RoundTrip(deadlineNs);
     if (globals_.Compositor() == nullptr || globals_.Shm() == nullptr ||
         globals_.WmBase() == nullptr) {
