@@ -45,3 +45,15 @@ sleep 0.3
 [ "$(dominant)" = 000000 ] || fail "a release over the label painted the background"
 left_paints_right_ends 1200 900
 pass "releases: over the label nothing, left paints, right ends with status 0"
+
+# The output's mode changes under the window (kwin's window on the Xvfb
+# made smaller), which kwin tells only in wl_output.mode: the toy asks for
+# full screen again and is configured to the new size, 800x600 points.
+start_app -u DISPLAY WAYLAND_DISPLAY=bumblorbs-kwin SDL_AUDIODRIVER=dummy WAYLAND_DEBUG=1
+wait_until 15 more_than 1000 white_in_scaled_label1 || fail "no second start"
+kwin_window="$(xwininfo -root -tree | awk '/KDE Wayland Compositor/ {print $1}' | head -n 1)"
+[ -n "$kwin_window" ] || fail "kwin shows no window on the Xvfb"
+xdotool windowsize "$kwin_window" 1200 900
+fitted() { grep -q 'xdg_toplevel@[0-9]*\.configure(800, 600,' "$APP_LOG"; }
+wait_until 5 fitted || fail "not configured to the output's new mode"
+pass "a new mode of the output: the window is fitted to it"

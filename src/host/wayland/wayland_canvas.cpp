@@ -13,13 +13,6 @@
 namespace bumblorbs {
 namespace {
 
-// At most this many buffers: one the compositor shows, one it may still
-// read, one to draw in.
-constexpr std::size_t MostBuffers = 3;
-// Two take turns where the compositor keeps pace; a third, made while it
-// lagged, goes once it has not been drawn for this many frames.
-constexpr std::uint64_t SpareFrames = 64;
-
 // A descriptor closed when it goes out of scope.
 struct FileDescriptor {
     int Value;
@@ -74,8 +67,8 @@ constexpr wl_buffer_listener ReleaseListener{&OnRelease};
 }  // namespace
 
 struct WaylandCanvas::Buffer {
-    // A buffer of `size` in the memory file `fd`.
-    Buffer(wl_shm* shm, PixelSize size, int fd)
+    // A buffer of `size` in the memory file `fd`, whose release clears `held`.
+    Buffer(wl_shm* shm, PixelSize size, int fd, bool& held)
         : Bytes(static_cast<std::size_t>(size.Width) * static_cast<std::size_t>(size.Height) * 4),
           Memory(fd, Bytes) {
         const ShmPoolHandle pool(wl_shm_create_pool(shm, fd, static_cast<std::int32_t>(Bytes)));
@@ -87,7 +80,7 @@ struct WaylandCanvas::Buffer {
         if (!Handle) {
             throw HostFault("wl_shm_pool_create_buffer");
         }
-        wl_buffer_add_listener(Handle.get(), &ReleaseListener, &Busy);
+        wl_buffer_add_listener(Handle.get(), &ReleaseListener, &held);
         Target = {Memory.Address(), size.Width * 4, size.Width, size.Height, PixelFormat::Xrgb8888};
     }
 
@@ -95,11 +88,6 @@ struct WaylandCanvas::Buffer {
     Mapping Memory;
     BufferHandle Handle;
     PixelView Target;
-    bool Busy = false;
-    // What it must paint again, besides a frame's own damage, to show the
-    // latest picture.
-    BufferDamage Behind;
-    std::uint64_t DrawnInFrame = 0;
 };
 
 WaylandCanvas::WaylandCanvas(WaylandConnection& connection, wl_shm* shm, wl_surface* surface,
@@ -112,32 +100,18 @@ WaylandCanvas::WaylandCanvas(WaylandConnection& connection, wl_shm* shm, wl_surf
 
 WaylandCanvas::~WaylandCanvas() = default;
 
-WaylandCanvas::Buffer* WaylandCanvas::FreeBuffer() {
-    if (buffers_.size() == MostBuffers) {
-        std::erase_if(buffers_, [this](const std::unique_ptr<Buffer>& buffer) {
-            return !buffer->Busy && buffer.get() != latest_ &&
-                   buffer->DrawnInFrame + SpareFrames < frame_;
-        });
-    }
-    for (const std::unique_ptr<Buffer>& buffer : buffers_) {
-        if (!buffer->Busy) {
-            return buffer.get();
-        }
-    }
-    if (buffers_.size() < MostBuffers) {
+WaylandCanvas::Ring::Slot* WaylandCanvas::FreeSlot() {
+    return ring_.Next([this](bool& held) {
         const FileDescriptor file(SharedFile(static_cast<std::size_t>(drawn_.Buffer.Width) *
                                              static_cast<std::size_t>(drawn_.Buffer.Height) * 4));
-        buffers_.push_back(std::make_unique<Buffer>(shm_, drawn_.Buffer, file.Value));
-        return buffers_.back().get();
-    }
-    return nullptr;
+        return std::make_unique<Buffer>(shm_, drawn_.Buffer, file.Value, held);
+    });
 }
 
 void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Damage& damage) {
     AddDamage(pending_, damage);
     if (!(wanted_ == drawn_)) {
-        buffers_.clear();
-        latest_ = nullptr;
+        ring_.Clear();
         drawn_ = wanted_;
         geometryUnsent_ = true;
         pending_.Everything = true;
@@ -147,36 +121,29 @@ void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
     if (frameCallback_ || drawn_.Buffer.Width <= 0 || drawn_.Buffer.Height <= 0) {
         return;
     }
-    Buffer* buffer = FreeBuffer();
-    if (buffer == nullptr) {
+    Ring::Slot* slot = FreeSlot();
+    if (slot == nullptr) {
         return;
     }
-    if (latest_ == nullptr) {
+    if (!ring_.HasPicture()) {
         pending_.Everything = true;
     }
     // The buffer catches up by painting what it missed along with this
     // frame's damage; the compositor is told only what changed since the
     // latest frame.
-    const PaintPlan plan = painter.Plan(scene, buffer->Behind.Take(pending_), drawn_.Buffer.Width,
-                                        drawn_.Buffer.Height);
-    sink_.Into(buffer->Target);
+    const PaintPlan plan =
+        painter.Plan(scene, ring_.Draw(*slot, pending_), drawn_.Buffer.Width, drawn_.Buffer.Height);
+    sink_.Into(slot->Pixels->Target);
     ComposeTiles(painter, scene, plan, sink_);
     const PaintRects rects =
         painter.DamagedRects(scene, pending_, drawn_.Buffer.Width, drawn_.Buffer.Height);
-    buffer->DrawnInFrame = ++frame_;
-    for (const std::unique_ptr<Buffer>& other : buffers_) {
-        if (other.get() != buffer) {
-            other->Behind.Miss(pending_);
-        }
-    }
     pending_ = Damage{};
-    latest_ = buffer;
     if (!rects.empty() || geometryUnsent_) {
-        Commit(*buffer, rects);
+        Commit(*slot, rects);
     }
 }
 
-void WaylandCanvas::Commit(Buffer& buffer, const PaintRects& rects) {
+void WaylandCanvas::Commit(Ring::Slot& slot, const PaintRects& rects) {
     if (geometryUnsent_) {
         wl_surface_set_buffer_scale(surface_, drawn_.BufferScale);
         if (viewport_ != nullptr) {
@@ -189,7 +156,7 @@ void WaylandCanvas::Commit(Buffer& buffer, const PaintRects& rects) {
         wl_surface_damage_buffer(surface_, 0, 0, drawn_.Buffer.Width, drawn_.Buffer.Height);
         geometryUnsent_ = false;
     }
-    wl_surface_attach(surface_, buffer.Handle.get(), 0, 0);
+    wl_surface_attach(surface_, slot.Pixels->Handle.get(), 0, 0);
     for (const PixelRect& rect : rects) {
         wl_surface_damage_buffer(surface_, rect.x, rect.y, rect.w, rect.h);
     }
@@ -198,7 +165,7 @@ void WaylandCanvas::Commit(Buffer& buffer, const PaintRects& rects) {
         wl_callback_add_listener(frameCallback_.get(), &FrameListener, this);
     }
     wl_surface_commit(surface_);
-    buffer.Busy = true;
+    slot.Held = true;
     connection_.Flush();
 }
 

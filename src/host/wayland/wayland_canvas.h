@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <vector>
 
+#include "host/wayland/buffer_ring.h"
 #include "host/wayland/buffer_sink.h"
 #include "host/wayland/surface_scale.h"
 #include "host/wayland/wayland_connection.h"
@@ -15,11 +15,9 @@ namespace bumblorbs {
 // Paints a Wayland surface in shared-memory buffers at its real pixels and
 // hands the compositor only the rectangles that changed, at the pace the
 // compositor shows them: until it has shown the last frame, the damage of
-// later ticks waits for the next. A buffer the compositor still reads is
-// left alone until it releases it; where none is free a further one is
-// made, up to three, and past that the frame waits for the next tick with
-// its damage kept. A buffer drawn again also paints anew what the frames it
-// missed changed.
+// later ticks waits for the next. The buffers take turns as a BufferRing
+// says; where all are held the frame waits for the next tick with its
+// damage kept.
 class WaylandCanvas final : public WindowCanvas {
 public:
     // `geometry` is the size and scale the surface is to have, read on
@@ -31,12 +29,17 @@ public:
     WaylandCanvas& operator=(const WaylandCanvas&) = delete;
 
     void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override;
+    // Draws the next frame without the word that the last one was shown: a
+    // compositor may drop that word when the output it was for goes away,
+    // and waiting for it would leave the window still for good.
+    void StopAwaitingFrame() { frameCallback_.reset(); }
 
 private:
     struct Buffer;
+    using Ring = BufferRing<Buffer>;
 
-    Buffer* FreeBuffer();
-    void Commit(Buffer& buffer, const PaintRects& rects);
+    Ring::Slot* FreeSlot();
+    void Commit(Ring::Slot& slot, const PaintRects& rects);
     static void FrameDone(void* data, wl_callback* callback, std::uint32_t time);
     static const wl_callback_listener FrameListener;
 
@@ -51,10 +54,7 @@ private:
     bool geometryUnsent_ = true;
     // The compositor's word that it has shown the last frame, while awaited.
     CallbackHandle frameCallback_;
-    std::vector<std::unique_ptr<Buffer>> buffers_;
-    Buffer* latest_ = nullptr;
-    // Frames drawn so far.
-    std::uint64_t frame_ = 0;
+    Ring ring_;
     // What changed since the last frame the compositor got.
     Damage pending_;
     BufferSink sink_;

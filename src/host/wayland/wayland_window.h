@@ -4,17 +4,18 @@
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "host/wayland/surface_scale.h"
+#include "host/wayland/toplevel_surface.h"
 #include "host/wayland/wayland_canvas.h"
 #include "host/wayland/wayland_connection.h"
-#include "host/wayland/wayland_handles.h"
+#include "host/wayland/wayland_globals.h"
+#include "host/wayland/wayland_seat.h"
 #include "host/window/host_window.h"
 
 namespace bumblorbs {
 
-// The window as a Wayland client of its own: an xdg_toplevel asked for full
+// The window as a Wayland client of its own: a toplevel asked for full
 // screen on the output the compositor chooses, drawn at the real pixels of
 // the outputs it is on, with the pointer's releases and the cursor theme's
 // arrow. The rules never wait for the compositor: each wait ends at the
@@ -39,68 +40,21 @@ public:
     void ShowFatal(std::string_view /*message*/) override {}
 
 private:
-    struct Listeners;
-    struct Output {
-        std::uint32_t Name = 0;
-        OutputHandle Handle;
-        int Scale = 1;
-        int PendingScale = 1;
-        PixelSize Mode;
-    };
-    struct Release {
-        std::int16_t Button;
-        std::int16_t Shift;
-        float X;
-        float Y;
-    };
-
     void Open(std::int64_t deadlineNs);
-    void Bind(wl_registry* registry, std::uint32_t name, std::string_view interface,
-              std::uint32_t version);
-    void Unbind(std::uint32_t name);
-    void SeatCapabilities(std::uint32_t capabilities);
+    WaylandGlobals::Observers Observers();
     // Works out the buffer's size and scale again from the logical size and
     // the outputs the surface is on.
     void UpdateGeometry();
-    void SetCursor(std::uint32_t serial);
     void Deliver(WindowEvents& events);
 
     WaylandConnection connection_;
-    RegistryHandle registry_;
-    CompositorHandle compositor_;
-    ShmHandle shm_;
-    WmBaseHandle wmBase_;
-    SeatHandle seat_;
-    PointerHandle pointer_;
-    KeyboardHandle keyboard_;
-    ViewporterHandle viewporter_;
-    FractionalScaleManagerHandle fractionalManager_;
-    std::vector<std::unique_ptr<Output>> outputs_;
-    std::vector<wl_output*> entered_;
-
-    WlSurfaceHandle surface_;
-    ViewportHandle viewport_;
-    FractionalScaleHandle fractionalScale_;
-    XdgSurfaceHandle xdgSurface_;
-    ToplevelHandle toplevel_;
-    CursorThemeHandle cursorTheme_;
-    int cursorScale_ = 0;
-    WlSurfaceHandle cursorSurface_;
-
-    PixelSize pendingLogical_;
-    PixelSize logical_;
-    bool configured_ = false;
-    std::optional<int> fractional120_;
+    WaylandGlobals globals_;
     SurfaceGeometry geometry_;
+    WaylandSeat seat_;
+    std::unique_ptr<ToplevelSurface> toplevel_;
     std::unique_ptr<WaylandCanvas> canvas_;
-
-    // What happened since the program loop last heard.
-    bool closeRequested_ = false;
+    // The size or scale changed since the program loop last heard.
     bool reshaped_ = false;
-    std::vector<Release> releases_;
-    double pointerX_ = 0;
-    double pointerY_ = 0;
-    std::int16_t shift_ = 0;
 };
 
 }  // namespace bumblorbs

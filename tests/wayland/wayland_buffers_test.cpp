@@ -1,24 +1,22 @@
 // The Wayland window's buffers, without a compositor: buffers that take
-// turns, each painted only with what it missed and the frame's own damage,
-// must each hold exactly the picture a whole repaint gives.
+// turns as their ring gives them out, each painted only with what it missed
+// and the frame's own damage, must each hold exactly the picture a whole
+// repaint gives.
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdlib>
-#include <optional>
+#include <memory>
 #include <string>
+#include <vector>
 
-#include "host/app/video_session.h"
 #include "host/core/pixel_mapping.h"
+#include "host/paint/pixel_view.h"
 #include "host/paint/scene_painter.h"
 #include "host/paint/tile_composer.h"
-#include "host/sdl/sdl_handles.h"
-#include "host/sdl/surface_view.h"
 #include "host/text/label_text.h"
 #include "host/ttf/ttf_glyph_source.h"
 #include "host/wayland/buffer_damage.h"
+#include "host/wayland/buffer_ring.h"
 #include "host/wayland/buffer_sink.h"
 
 namespace bumblorbs {
@@ -27,21 +25,15 @@ namespace {
 constexpr int Width = 900;
 constexpr int Height = 640;
 
-SurfaceHandle NewBuffer() {
-    SurfaceHandle buffer(
-        SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_XRGB8888));
-    EXPECT_TRUE(buffer);
-    return buffer;
-}
+// A whole window's pixels, as a shared-memory buffer holds them.
+struct Buffer {
+    std::vector<std::uint32_t> Words = std::vector<std::uint32_t>(std::size_t{Width} * Height);
+    PixelView Pixels = PackedWords(Words.data(), Width, Height);
+};
+using Ring = BufferRing<Buffer>;
 
 class WaylandBuffersTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        video.emplace();
-    }
-    static void TearDownTestSuite() { video.reset(); }
-
     // One tick: every ball moves several pixels, some of them into and
     // across each other and the labels, and the counter changes.
     void Tick(int tick) {
@@ -57,48 +49,50 @@ protected:
         AddDamage(pending, scene.TakeDamage());
     }
 
-    // Draws the frame into buffer `index` as the window does, and tells
-    // the others what they missed.
-    void Draw(std::size_t index) {
-        const PaintPlan plan = painter.Plan(scene, behind[index].Take(pending), Width, Height);
-        sink.Into(ViewOf(buffers[index].get()));
-        ComposeTiles(painter, scene, plan, sink);
-        for (std::size_t other = 0; other < buffers.size(); ++other) {
-            if (other != index) {
-                behind[other].Miss(pending);
-            }
+    // Draws the frame as the window does into the buffer the ring gives
+    // out, the compositor holding all others, and returns that buffer.
+    const PixelView& Draw(std::size_t index) {
+        for (std::size_t other = 0; other < slots.size(); ++other) {
+            slots[other]->Held = other != index;
         }
+        Ring::Slot* slot = ring.Next([](bool& /*held*/) { return std::make_unique<Buffer>(); });
+        EXPECT_NE(slot, nullptr);
+        if (index == slots.size()) {
+            slots.push_back(slot);
+        }
+        EXPECT_EQ(slot, slots[index]);
+        const PaintPlan plan = painter.Plan(scene, ring.Draw(*slot, pending), Width, Height);
+        sink.Into(slot->Pixels->Pixels);
+        ComposeTiles(painter, scene, plan, sink);
         pending = Damage{};
+        return slot->Pixels->Pixels;
     }
 
     // Pixels of the buffer that differ from a whole repaint of the scene.
-    int Differing(std::size_t index) {
+    int Differing(const PixelView& buffer) {
         Damage everything;
         everything.Everything = true;
-        painter.Paint(ViewOf(whole.get()), scene, everything);
+        painter.Paint(whole.Pixels, scene, everything);
         int differing = 0;
         for (int y = 0; y < Height; ++y) {
             for (int x = 0; x < Width; ++x) {
-                differing += ((ViewOf(whole.get()).WordRow(y)[x] ^
-                               ViewOf(buffers[index].get()).WordRow(y)[x]) &
-                              0xFFFFFFU) != 0
-                                 ? 1
-                                 : 0;
+                differing +=
+                    ((whole.Pixels.WordRow(y)[x] ^ buffer.WordRow(y)[x]) & 0xFFFFFFU) != 0 ? 1 : 0;
             }
         }
         return differing;
     }
 
-    static inline std::optional<VideoSession> video;
     TtfGlyphSources fonts;
     Scene scene{DesignedLayout};
     PixelMapping mapping{TwipsPerPixelAt(DefaultDpi)};
     LabelText labels{scene, mapping, ",", fonts};
     ScenePainter painter{mapping, labels};
-    std::array<SurfaceHandle, 3> buffers{NewBuffer(), NewBuffer(), NewBuffer()};
-    std::array<BufferDamage, 3> behind;
+    Ring ring;
+    // The ring's slots in the order it made them.
+    std::vector<Ring::Slot*> slots;
     BufferSink sink;
-    SurfaceHandle whole = NewBuffer();
+    Buffer whole;
     Damage pending;
 };
 
@@ -114,8 +108,7 @@ TEST_F(WaylandBuffersTest, EachBufferDrawnAgainShowsTheWholePicture) {
             continue;
         }
         const auto index = static_cast<std::size_t>(turn - '0');
-        Draw(index);
-        EXPECT_EQ(Differing(index), 0) << "buffer " << index << " at tick " << tick;
+        EXPECT_EQ(Differing(Draw(index)), 0) << "buffer " << index << " at tick " << tick;
     }
 }
 
