@@ -32,3 +32,9 @@ fi
 
 echo "Every test:"
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+# The Windows program, cross-built with mingw-w64 and tested under Wine.
+bumblorbs_configure windows
+bumblorbs_compile windows
+echo "The Windows tests, under Wine:"
+ctest --test-dir build-windows --output-on-failure

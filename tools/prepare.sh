@@ -14,6 +14,7 @@ BUMBLORBS_TEST_PACKAGES=(
   weston xwayland libegl-mesa0 libgl1-mesa-dri kwin-wayland sway
   desktop-file-utils appstream dpkg-dev file lintian python3 pulseaudio pulseaudio-utils
   cppcheck clang-tidy
+  g++-mingw-w64-x86-64-posix wine wine64 nsis googletest zip
 )
 
 bumblorbs_install_missing() {
