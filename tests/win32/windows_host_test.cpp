@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -84,6 +85,20 @@ TEST(UserNumberFormatTest, GroupsOnlyWhereThePatternAsksAndGivesNothingForZero) 
     const std::string most = FormatUserNumber(INT64_MAX, "#,###");
     EXPECT_EQ(most.substr(0, 1 + separator.size()), "9" + separator);
     EXPECT_EQ(most.substr(most.size() - 3), "807");
+}
+
+// Run with Wine's locale set to another language, and the separator that
+// language groups digits with in BUMBLORBS_EXPECTED_SEPARATOR; skipped
+// otherwise.
+TEST(UserNumberFormatTest, FollowsTheLocaleWineRunsIn) {
+    const char* expected = std::getenv("BUMBLORBS_EXPECTED_SEPARATOR");
+    if (expected == nullptr) {
+        GTEST_SKIP() << "no locale named";
+    }
+    EXPECT_EQ(UserGroupSeparator(), expected);
+    const std::string separator = expected;
+    EXPECT_EQ(FormatUserNumber(1234567, "#,###"), "1" + separator + "234" + separator + "567");
+    EXPECT_EQ(FormatUserNumber(-1234, "#,###"), "-1" + separator + "234");
 }
 
 TEST(LocalClockTest, GivesAMomentOfToday) {
