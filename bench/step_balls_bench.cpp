@@ -14,6 +14,7 @@
 #include "host/paint/scene_painter.h"
 #include "host/paint/tile_composer.h"
 #include "host/text/label_text.h"
+#include "host/ttf/ttf_glyph_source.h"
 
 namespace bumblorbs {
 namespace {
@@ -44,8 +45,9 @@ public:
         return room_.data();
     }
     void Send(const Tile& tile) override { benchmark::DoNotOptimize(tile.Pixels); }
-    bool PaintPlain(const PaintPlan& /*plan*/, const SDL_Rect& /*area*/, const PlainArea& /*plain*/,
-                    const BallSprite* sprite, std::uint32_t /*background*/) override {
+    bool PaintPlain(const PaintPlan& /*plan*/, const PixelRect& /*area*/,
+                    const PlainArea& /*plain*/, const BallSprite* sprite,
+                    std::uint32_t /*background*/) override {
         ++plainAreas;
         benchmark::DoNotOptimize(sprite);
         return true;
@@ -73,7 +75,8 @@ void StepAndRepaintIntoTiles(benchmark::State& state) {
     HeadlessServices services(43200);
     StartScene(scene, services);
     const PixelMapping mapping(TwipsPerPixel);
-    LabelText labels(scene, mapping, ",");
+    TtfGlyphSources fonts;
+    LabelText labels(scene, mapping, ",", fonts);
     ScenePainter painter(mapping, labels);
     DroppingSink sink;
     ComposeTiles(painter, scene, painter.Plan(scene, scene.TakeDamage(), width, height), sink);

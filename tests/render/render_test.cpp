@@ -11,12 +11,14 @@
 #include <optional>
 
 #include "host/app/video_session.h"
+#include "host/core/pixel_mapping.h"
 #include "host/paint/ball_sprite.h"
 #include "host/paint/scene_painter.h"
-#include "host/paint/surface_ops.h"
 #include "host/paint/tile_composer.h"
-#include "host/sdl/pixel_mapping.h"
+#include "host/sdl/sdl_handles.h"
+#include "host/sdl/surface_view.h"
 #include "host/text/label_text.h"
+#include "host/ttf/ttf_glyph_source.h"
 
 namespace bumblorbs {
 namespace {
@@ -35,7 +37,7 @@ public:
     void Send(const Tile& tile) override {
         for (int row = 0; row < tile.Area.h; ++row) {
             std::copy_n(tile.Pixels + static_cast<std::ptrdiff_t>(row) * tile.Area.w, tile.Area.w,
-                        PixelRow(target_, tile.Area.y + row) + tile.Area.x);
+                        ViewOf(target_).WordRow(tile.Area.y + row) + tile.Area.x);
         }
     }
     void EndFrame() override {}
@@ -50,14 +52,18 @@ protected:
     static void SetUpTestSuite() {
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
         video.emplace();
+        fonts.emplace();
     }
-    static void TearDownTestSuite() { video.reset(); }
+    static void TearDownTestSuite() {
+        fonts.reset();
+        video.reset();
+    }
 
     RenderTest()
         : mapping(TwipsPerPixelAt(GetParam())),
           window(
               SDL_CreateWindow("render test", 0, 0, Scaled(800), Scaled(600), SDL_WINDOW_HIDDEN)),
-          labels(scene, mapping, ","),
+          labels(scene, mapping, ",", *fonts),
           painter(mapping, labels) {}
 
     // Pixels at 96 dpi scaled to this test's dpi.
@@ -95,7 +101,7 @@ protected:
                std::abs(BlueOf(got) - BlueOf(expected)) <= 8;
     }
 
-    int CountColour(Colour colour, const SDL_Rect& area) {
+    int CountColour(Colour colour, const PixelRect& area) {
         int count = 0;
         for (int y = area.y; y < area.y + area.h; ++y) {
             for (int x = area.x; x < area.x + area.w; ++x) {
@@ -113,6 +119,7 @@ protected:
     }
 
     static inline std::optional<VideoSession> video;
+    static inline std::optional<TtfGlyphSources> fonts;
     Scene scene{DesignedLayout};
     PixelMapping mapping;
     WindowHandle window;
@@ -147,14 +154,14 @@ TEST_P(RenderTest, HigherBallsAndLabelsAreDrawnOverLowerOnes) {
     // Ball 49 (yellow) hides ball 0 where they share a box.
     EXPECT_EQ(At(Scaled(64), Scaled(136)), Yellow);
     // Ball 3 sits under Label1's text: some of its circle shows white.
-    const SDL_Rect ball3{Scaled(176), Scaled(16), Scaled(33), Scaled(33)};
+    const PixelRect ball3{Scaled(176), Scaled(16), Scaled(33), Scaled(33)};
     EXPECT_GT(CountColour(White, ball3), 0);
     EXPECT_GT(CountColour(Red, ball3), 0);
 }
 
 TEST_P(RenderTest, Label1WritesWhiteOnlyInsideItsBox) {
     Paint();
-    const SDL_Rect box = mapping.ToPixels(scene.Label(LabelId::Label1).Box);
+    const PixelRect box = mapping.ToPixels(scene.Label(LabelId::Label1).Box);
     const int inside = CountColour(White, box);
     EXPECT_GT(inside, Scaled(200));
     EXPECT_EQ(CountColour(White, {0, 0, Scaled(800), Scaled(600)}), inside);
@@ -173,7 +180,7 @@ TEST_P(RenderTest, Label1WritesWhiteOnlyInsideItsBox) {
 
 TEST_P(RenderTest, Label2ShowsItsCaptionInRedOverANewBackground) {
     Paint();
-    const SDL_Rect box = mapping.ToPixels(scene.Label(LabelId::Label2).Box);
+    const PixelRect box = mapping.ToPixels(scene.Label(LabelId::Label2).Box);
     EXPECT_EQ(CountColour(Red, box), 0);
     scene.SetCaption(LabelId::Label2, "1,234");
     scene.SetBackColor(0x00406080);
@@ -210,12 +217,12 @@ TEST_P(RenderTest, TilesOfManyTicksAddUpToAWholeRepaint) {
                                                              SDL_PIXELFORMAT_XRGB8888));
     Damage everything;
     everything.Everything = true;
-    painter.Paint(whole.get(), scene, everything);
+    painter.Paint(ViewOf(whole.get()), scene, everything);
     int differing = 0;
     for (int y = 0; y < whole->h; ++y) {
         for (int x = 0; x < whole->w; ++x) {
-            const std::uint32_t painted = PixelRow(Surface(), y)[x];
-            differing += ((PixelRow(whole.get(), y)[x] ^ painted) & 0xFFFFFFU) != 0 ? 1 : 0;
+            const std::uint32_t painted = ViewOf(Surface()).WordRow(y)[x];
+            differing += ((ViewOf(whole.get()).WordRow(y)[x] ^ painted) & 0xFFFFFFU) != 0 ? 1 : 0;
         }
     }
     EXPECT_EQ(differing, 0);
@@ -230,7 +237,7 @@ TEST_P(RenderTest, ACountTheCacheCannotDrawOpensTheFontAgain) {
     }
     scene.SetCaption(LabelId::Label2, "1,234!");
     const TextImage ours = labels.Rendered(scene, LabelId::Label2);
-    LabelText fresh(scene, mapping, ",");
+    LabelText fresh(scene, mapping, ",", *fonts);
     const TextImage theirs = fresh.Rendered(scene, LabelId::Label2);
     ASSERT_TRUE(ours);
     ASSERT_TRUE(theirs);
@@ -239,7 +246,7 @@ TEST_P(RenderTest, ACountTheCacheCannotDrawOpensTheFontAgain) {
     int differing = 0;
     for (int y = 0; y < ours.Height; ++y) {
         for (int x = 0; x < ours.Width; ++x) {
-            differing += PixelRow(ours.Image, y)[x] != PixelRow(theirs.Image, y)[x] ? 1 : 0;
+            differing += ours.At(x, y) != theirs.At(x, y) ? 1 : 0;
         }
     }
     EXPECT_EQ(differing, 0);
@@ -259,7 +266,7 @@ protected:
         double area = 0;
         for (int y = 0; y < diameter; ++y) {
             for (int x = 0; x < diameter; ++x) {
-                const double weight = (PixelRow(picture, y)[x] & 0xFFU) / 255.0;
+                const double weight = (ViewOf(picture).WordRow(y)[x] & 0xFFU) / 255.0;
                 for (int i = 0; i < Samples * Samples && weight > 0; ++i) {
                     const double sx = x + (i % Samples + 0.5) / Samples - radius;
                     const double sy = y + (i / Samples + 0.5) / Samples - radius;
@@ -280,7 +287,7 @@ TEST_P(OutlineTest, IsOnePixelWideOnTheAxesAndTheDiagonals) {
         SDL_CreateRGBSurfaceWithFormat(0, diameter, diameter, 32, SDL_PIXELFORMAT_XRGB8888));
     ASSERT_TRUE(picture);
     SDL_FillRect(picture.get(), nullptr, 0);
-    sprite.Draw(picture.get(), 0, 0);
+    sprite.Draw(ViewOf(picture.get()), {0, 0, diameter, diameter}, 0, 0);
     for (const double degrees : {180.0, -90.0, -135.0, 45.0}) {
         EXPECT_NEAR(WidthAt(picture.get(), degrees), 1.0, 0.01) << degrees << " degrees";
     }

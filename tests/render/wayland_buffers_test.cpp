@@ -11,11 +11,13 @@
 #include <string>
 
 #include "host/app/video_session.h"
+#include "host/core/pixel_mapping.h"
 #include "host/paint/scene_painter.h"
 #include "host/paint/tile_composer.h"
-#include "host/sdl/pixel_mapping.h"
-#include "host/sdl/pixel_rows.h"
+#include "host/sdl/sdl_handles.h"
+#include "host/sdl/surface_view.h"
 #include "host/text/label_text.h"
+#include "host/ttf/ttf_glyph_source.h"
 #include "host/wayland/buffer_damage.h"
 #include "host/wayland/buffer_sink.h"
 
@@ -59,7 +61,7 @@ protected:
     // the others what they missed.
     void Draw(std::size_t index) {
         const PaintPlan plan = painter.Plan(scene, behind[index].Take(pending), Width, Height);
-        sink.Into(buffers[index].get());
+        sink.Into(ViewOf(buffers[index].get()));
         ComposeTiles(painter, scene, plan, sink);
         for (std::size_t other = 0; other < buffers.size(); ++other) {
             if (other != index) {
@@ -73,11 +75,12 @@ protected:
     int Differing(std::size_t index) {
         Damage everything;
         everything.Everything = true;
-        painter.Paint(whole.get(), scene, everything);
+        painter.Paint(ViewOf(whole.get()), scene, everything);
         int differing = 0;
         for (int y = 0; y < Height; ++y) {
             for (int x = 0; x < Width; ++x) {
-                differing += ((PixelRow(whole.get(), y)[x] ^ PixelRow(buffers[index].get(), y)[x]) &
+                differing += ((ViewOf(whole.get()).WordRow(y)[x] ^
+                               ViewOf(buffers[index].get()).WordRow(y)[x]) &
                               0xFFFFFFU) != 0
                                  ? 1
                                  : 0;
@@ -87,9 +90,10 @@ protected:
     }
 
     static inline std::optional<VideoSession> video;
+    TtfGlyphSources fonts;
     Scene scene{DesignedLayout};
     PixelMapping mapping{TwipsPerPixelAt(DefaultDpi)};
-    LabelText labels{scene, mapping, ","};
+    LabelText labels{scene, mapping, ",", fonts};
     ScenePainter painter{mapping, labels};
     std::array<SurfaceHandle, 3> buffers{NewBuffer(), NewBuffer(), NewBuffer()};
     std::array<BufferDamage, 3> behind;

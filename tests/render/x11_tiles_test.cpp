@@ -16,7 +16,9 @@
 #include "behaviour/step_balls.h"
 #include "host/app/video_session.h"
 #include "host/core/headless_services.h"
-#include "host/paint/surface_ops.h"
+#include "host/sdl/sdl_handles.h"
+#include "host/sdl/surface_view.h"
+#include "host/ttf/ttf_glyph_source.h"
 #include "host/x11/x11_tile_canvas.h"
 #include "host/x11/x11_window.h"
 
@@ -40,11 +42,12 @@ TEST(X11TileCanvasTest, AfterEveryTickTheWindowShowsAFullRepaint) {
     scene.SetInteriorSize({mapping.ToTwips(Width), mapping.ToTwips(Height)});
     HeadlessServices host(43200.5F);
     StartScene(scene, host);
-    LabelText labels(scene, mapping, ",");
+    TtfGlyphSources fonts;
+    LabelText labels(scene, mapping, ",", fonts);
     // From tick 160 the scene is painted at twice the scale, as after a
     // move to a scaled output: every ball's image is larger.
     const PixelMapping doubled(TwipsPerPixelAt(2 * DefaultDpi));
-    LabelText doubledLabels(scene, doubled, ",");
+    LabelText doubledLabels(scene, doubled, ",", fonts);
     ScenePainter normalPainter(mapping, labels);
     ScenePainter doubledPainter(doubled, doubledLabels);
     X11TileCanvas canvas(window.get());
@@ -63,14 +66,15 @@ TEST(X11TileCanvasTest, AfterEveryTickTheWindowShowsAFullRepaint) {
         damage.Everything = damage.Everything || tick == 160;
         canvas.Present(painter, scene, damage);
         canvas.Finish();
-        painter.Paint(expected.get(), scene, everything);
+        painter.Paint(ViewOf(expected.get()), scene, everything);
         XImage* shown = XGetImage(display, x11->Id, 0, 0, Width, Height, AllPlanes, ZPixmap);
         ASSERT_NE(shown, nullptr);
         int differing = 0;
         for (int y = 0; y < Height; ++y) {
             for (int x = 0; x < Width; ++x) {
                 const auto pixel = static_cast<std::uint32_t>(XGetPixel(shown, x, y));
-                differing += ((pixel ^ PixelRow(expected.get(), y)[x]) & 0xFFFFFFU) != 0 ? 1 : 0;
+                differing +=
+                    ((pixel ^ ViewOf(expected.get()).WordRow(y)[x]) & 0xFFFFFFU) != 0 ? 1 : 0;
             }
         }
         XDestroyImage(shown);

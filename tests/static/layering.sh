@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Dependencies point one way: host -> behaviour -> scene, and within the host
-# app -> x11 and wayland -> window -> paint -> text -> sdl -> core, with audio beside
-# them; on Windows, win32 -> window. Every quoted include of the project's
-# sources must stay within what its folder may see, the folders that run
-# without a display include no platform header, and each window system's
-# headers are included in its own room only.
+# app -> x11 and wayland -> window -> paint -> text -> core, with ttf -> sdl
+# -> paint for SDL's own pictures and glyphs, and audio beside them; on
+# Windows, win32 -> window. Every quoted include of the project's sources
+# must stay within what its folder may see, the folders that run without a
+# display include no platform header, and each window system's headers are
+# included in its own room only.
 #   tests/static/layering.sh SOURCE_DIR
 set -euo pipefail
 cd "$1"
@@ -14,19 +15,22 @@ declare -A may_see=(
   [src/scene]="scene"
   [src/behaviour]="scene behaviour"
   [src/host/core]="scene behaviour host/core"
-  [src/host/sdl]="scene host/core host/sdl"
-  [src/host/text]="scene host/core host/sdl host/text"
-  [src/host/paint]="scene host/core host/sdl host/text host/paint"
+  [src/host/text]="scene host/core host/text"
+  [src/host/paint]="scene host/core host/text host/paint"
+  [src/host/sdl]="scene host/core host/paint host/sdl"
+  [src/host/ttf]="scene host/core host/text host/sdl host/ttf"
   [src/host/audio]="host/core host/audio"
-  [src/host/window]="scene host/core host/sdl host/text host/paint host/window"
+  [src/host/window]="scene host/core host/text host/paint host/window"
   [src/host/x11]="scene host/core host/sdl host/text host/paint host/window host/x11"
-  [src/host/wayland]="scene behaviour host/core host/sdl host/text host/paint host/window host/wayland"
-  [src/host/app]="scene behaviour host/core host/sdl host/text host/paint host/window host/wayland host/x11 host/audio host/app"
+  [src/host/wayland]="scene behaviour host/core host/text host/paint host/window host/wayland"
+  [src/host/app]="scene behaviour host/core host/sdl host/text host/ttf host/paint host/window host/wayland host/x11 host/audio host/app"
   [src/host/win32]="scene behaviour host/core host/paint host/text host/window host/win32"
   [src]="host/app host/core host/win32"
   [tools]="scene behaviour host/core tools"
 )
-platform_free="src/scene src/behaviour src/host/core tools"
+# The painter and the text core build for any window system, so they include
+# no SDL, SDL_ttf or fontconfig either.
+platform_free="src/scene src/behaviour src/host/core src/host/text src/host/paint tools"
 # folder: the window system whose headers it may include (the Wayland
 # protocols' code is generated at build time, for that room)
 xlib_headers='X11/'

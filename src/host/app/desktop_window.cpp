@@ -10,17 +10,19 @@
 
 namespace bumblorbs {
 
-DesktopWindow::Drawing::Drawing(float dpi, const Scene& scene, const std::string& groupSeparator)
+DesktopWindow::Drawing::Drawing(float dpi, const Scene& scene, const std::string& groupSeparator,
+                                GlyphSources& fonts)
     : Dpi(dpi),
       Mapping(TwipsPerPixelAt(dpi)),
-      Labels(scene, Mapping, groupSeparator),
+      Labels(scene, Mapping, groupSeparator, fonts),
       Painter(Mapping, Labels) {}
 
 DesktopWindow::DesktopWindow(HostWindow& window, Beeper* beeper)
     : window_(window),
       scene_(DesignedLayout),
       services_(beeper),
-      drawing_(std::make_unique<Drawing>(window_.Dpi(), scene_, services_.GroupSeparator())) {
+      drawing_(
+          std::make_unique<Drawing>(window_.Dpi(), scene_, services_.GroupSeparator(), fonts_)) {
     UpdateInteriorSize();
     if (!drawing_->Labels.AllTextCovered()) {
         Say("no installed font can draw all of the window's text; install the Debian package "
@@ -79,7 +81,7 @@ void DesktopWindow::Paint() {
 void DesktopWindow::UpdateInteriorSize() {
     const float dpi = window_.Dpi();
     if (dpi != drawing_->Dpi) {
-        drawing_ = std::make_unique<Drawing>(dpi, scene_, services_.GroupSeparator());
+        drawing_ = std::make_unique<Drawing>(dpi, scene_, services_.GroupSeparator(), fonts_);
     }
     const PixelSize size = window_.SizeInPixels();
     ResizeInterior(scene_,

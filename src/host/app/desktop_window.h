@@ -3,11 +3,12 @@
 #include <memory>
 
 #include "host/app/desktop_services.h"
+#include "host/core/pixel_mapping.h"
 #include "host/core/tick_report.h"
 #include "host/core/tick_schedule.h"
 #include "host/paint/scene_painter.h"
-#include "host/sdl/pixel_mapping.h"
 #include "host/text/label_text.h"
+#include "host/ttf/ttf_glyph_source.h"
 #include "host/window/host_window.h"
 #include "scene/scene.h"
 
@@ -30,7 +31,8 @@ public:
 private:
     // What depends on the window's dots per inch, made again when they change.
     struct Drawing {
-        Drawing(float dpi, const Scene& scene, const std::string& groupSeparator);
+        Drawing(float dpi, const Scene& scene, const std::string& groupSeparator,
+                GlyphSources& fonts);
         float Dpi;
         PixelMapping Mapping;
         LabelText Labels;
@@ -54,6 +56,7 @@ private:
     HostWindow& window_;
     Scene scene_;
     DesktopServices services_;
+    TtfGlyphSources fonts_;
     std::unique_ptr<Drawing> drawing_;
     TickSchedule schedule_;
     TickReport tickReport_{TickReportPeriodNs};

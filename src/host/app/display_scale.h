@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "host/sdl/pixel_mapping.h"
+#include "host/core/pixel_mapping.h"
 
 struct SDL_Window;
 

@@ -1,7 +1,5 @@
 #include "host/app/saver_program.h"
 
-#include <SDL_ttf.h>
-
 #include <cstdlib>
 #include <exception>
 #include <string>
@@ -10,25 +8,10 @@
 #include "host/app/display_scale.h"
 #include "host/app/fatal_report.h"
 #include "host/core/say.h"
-#include "host/sdl/host_fault.h"
 #include "host/x11/saver_window.h"
 
 namespace bumblorbs {
 namespace {
-
-// SDL_ttf for the lifetime of the object; no SDL video, which would open a
-// display connection of its own for nothing.
-class FontSession {
-public:
-    FontSession() {
-        if (TTF_Init() != 0) {
-            throw HostFault(std::string("TTF_Init: ") + TTF_GetError());
-        }
-    }
-    ~FontSession() { TTF_Quit(); }
-    FontSession(const FontSession&) = delete;
-    FontSession& operator=(const FontSession&) = delete;
-};
 
 float DpiOf(std::string_view resource) { return SaneDpi(resource).value_or(DefaultDpi); }
 
@@ -42,7 +25,6 @@ int RunSaver(std::optional<unsigned long> id) {
     }
     try {
         SaverWindow window(display, id, &DpiOf);
-        const FontSession fonts;
         // No beeper: a screen saver is silent, though ball 0's bounces
         // still count.
         DesktopWindow form1(window, nullptr);

@@ -1,12 +1,13 @@
 #include "host/app/sdl_canvas.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
 #include "host/core/say.h"
-#include "host/paint/surface_ops.h"
-#include "host/sdl/host_fault.h"
+#include "host/sdl/sdl_fault.h"
 #include "host/sdl/sdl_handles.h"
+#include "host/sdl/surface_view.h"
 #include "host/x11/x11_tile_canvas.h"
 #include "host/x11/x11_window.h"
 
@@ -26,13 +27,15 @@ public:
     }
 
     void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override {
-        const PaintRects rects = painter.Paint(Surface(), scene, damage);
+        const PixelView painted = ViewOf(Surface());
+        const PaintRects rects = painter.Paint(painted, scene, damage);
         if (rects.empty()) {
             return;
         }
-        for (const SDL_Rect& rect : rects) {
-            const std::uint32_t* pixels = PixelRow(surface_.get(), rect.y) + rect.x;
-            if (SDL_UpdateTexture(texture_.get(), &rect, pixels, surface_->pitch) != 0) {
+        for (const PixelRect& rect : rects) {
+            const std::uint32_t* pixels = painted.WordRow(rect.y) + rect.x;
+            const SDL_Rect area = SdlRect(rect);
+            if (SDL_UpdateTexture(texture_.get(), &area, pixels, surface_->pitch) != 0) {
                 ThrowSdlFault("SDL_UpdateTexture");
             }
         }
@@ -95,17 +98,19 @@ public:
                               " canvas for the window");
             }
         }
-        const PaintRects rects = painter.Paint(painted_.get(), scene, damage);
+        const PaintRects rects = painter.Paint(ViewOf(painted_.get()), scene, damage);
         if (rects.empty()) {
             return;
         }
-        for (const SDL_Rect& rect : rects) {
-            SDL_Rect to = rect;
-            if (SDL_BlitSurface(painted_.get(), &rect, shown, &to) != 0) {
+        std::array<SDL_Rect, BallCount + LabelCount> areas{};
+        for (std::size_t i = 0; i < rects.size(); ++i) {
+            areas[i] = SdlRect(rects[i]);
+            SDL_Rect to = areas[i];
+            if (SDL_BlitSurface(painted_.get(), &areas[i], shown, &to) != 0) {
                 ThrowSdlFault("SDL_BlitSurface");
             }
         }
-        if (SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size())) !=
+        if (SDL_UpdateWindowSurfaceRects(window_, areas.data(), static_cast<int>(rects.size())) !=
             0) {
             ThrowSdlFault("SDL_UpdateWindowSurfaceRects");
         }

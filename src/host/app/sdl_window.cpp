@@ -10,8 +10,8 @@
 #include "host/app/sdl_canvas.h"
 #include "host/app/show_watchdog.h"
 #include "host/app/window_icon.h"
+#include "host/core/host_fault.h"
 #include "host/core/monotonic_clock.h"
-#include "host/sdl/host_fault.h"
 #include "host/x11/x11_window.h"
 #include "scene/designed_layout.h"
 

@@ -1,14 +1,13 @@
 #include "host/app/video_session.h"
 
 #include <SDL.h>
-#include <SDL_ttf.h>
 
 #include <array>
 #include <cstdlib>
 
 #include "host/app/fatal_report.h"
 #include "host/app/start_up_environment.h"
-#include "host/sdl/host_fault.h"
+#include "host/core/host_fault.h"
 #include "host/x11/x11_errors.h"
 
 namespace bumblorbs {
@@ -67,8 +66,7 @@ VideoSession::VideoSession(std::string_view sdlDriver) : video_(!sdlDriver.empty
     // tiles. SDL reads this from the environment only.
     setenv("SDL_VIDEO_X11_NODIRECTCOLOR", "1", 0);
     HandleX11Errors(&ExitAtOnce);
-    // Our own Wayland window needs no SDL subsystem: SDL only paints its
-    // surfaces and renders its text.
+    // Our own Wayland window needs no SDL subsystem.
     if (video_) {
         if (const StartUpEnvironment quiet; SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
             if (sdlDriver == "x11") {
@@ -82,20 +80,13 @@ VideoSession::VideoSession(std::string_view sdlDriver) : video_(!sdlDriver.empty
     // image, sent rectangle by rectangle; a GL-backed one would upload the
     // whole screen on every update.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (TTF_Init() != 0) {
-        QuitVideo();
-        throw HostFault(std::string("TTF_Init: ") + TTF_GetError());
-    }
 }
 
 VideoSession::VideoSession()
     : VideoSession(Environment("SDL_VIDEODRIVER").empty() ? "x11"
                                                           : Environment("SDL_VIDEODRIVER")) {}
 
-VideoSession::~VideoSession() {
-    TTF_Quit();
-    QuitVideo();
-}
+VideoSession::~VideoSession() { QuitVideo(); }
 
 void VideoSession::QuitVideo() const {
     if (video_) {

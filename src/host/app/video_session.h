@@ -32,7 +32,7 @@ struct WindowSystemPlan {
 WindowSystemPlan WindowSystemsToTry(std::string_view sdlVideoDriver, std::string_view display,
                                     std::string_view waylandDisplay);
 
-// SDL's events and SDL_ttf for the lifetime of the object, with SDL's video
+// SDL's events for the lifetime of the object, with SDL's video
 // driver `sdlDriver` where one is named (none for our own Wayland window).
 // The driver is forced: SDL is never left to pick one itself, as with no
 // display it would settle on one that shows nothing.

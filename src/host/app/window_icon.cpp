@@ -1,6 +1,6 @@
 #include "host/app/window_icon.h"
 
-#include "host/sdl/host_fault.h"
+#include "host/sdl/sdl_fault.h"
 #include "host/sdl/sdl_handles.h"
 #include "window_icon_pixels.h"
 

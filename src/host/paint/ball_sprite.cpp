@@ -5,8 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "host/paint/surface_ops.h"
-#include "host/sdl/host_fault.h"
+#include "host/paint/pixel_ops.h"
 
 namespace bumblorbs {
 namespace {
@@ -146,18 +145,13 @@ BallSprite::BallSprite(const DiscShape& shape, Colour fill, Colour border)
     }
 }
 
-SDL_Surface* BallSprite::WholeImage() const {
-    if (!whole_) {
-        whole_.reset(
-            SDL_CreateRGBSurfaceWithFormat(0, diameter_, diameter_, 32, SDL_PIXELFORMAT_ARGB8888));
-        if (!whole_) {
-            ThrowSdlFault("SDL_CreateRGBSurfaceWithFormat");
-        }
-        SDL_SetSurfaceBlendMode(whole_.get(), SDL_BLENDMODE_BLEND);
-        for (int y = 0; y < diameter_; ++y) {
-            std::uint32_t* pixels = PixelRow(whole_.get(), y);
-            std::fill(pixels, pixels + diameter_, 0U);
-            const Row& row = rows_[static_cast<std::size_t>(y)];
+ArgbImage BallSprite::WholeImage() const {
+    const auto side = static_cast<std::size_t>(diameter_);
+    if (whole_.empty()) {
+        whole_.assign(side * side, 0U);
+        for (std::size_t y = 0; y < side; ++y) {
+            std::uint32_t* pixels = whole_.data() + y * side;
+            const Row& row = rows_[y];
             const std::uint32_t* kept = edges_.data() + row.Edges;
             for (int x = row.First; x < row.End; ++x) {
                 if (x < row.FillFirst) {
@@ -170,39 +164,35 @@ SDL_Surface* BallSprite::WholeImage() const {
             }
         }
     }
-    return whole_.get();
+    return {whole_.data(), diameter_, diameter_, diameter_};
 }
 
-void BallSprite::Draw(SDL_Surface* target, int x, int y) const {
-    if (!HasWordPixels(target)) {
-        SDL_Rect where{x, y, Diameter(), Diameter()};
-        if (SDL_BlitSurface(WholeImage(), nullptr, target, &where) != 0) {
-            ThrowSdlFault("SDL_BlitSurface");
-        }
+void BallSprite::Draw(const PixelView& target, const PixelRect& clip, int x, int y) const {
+    if (!target.HasWordPixels()) {
+        BlendImage(target, clip, WholeImage(), {x, y});
         return;
     }
-    const SDL_Rect placed{x, y, Diameter(), Diameter()};
-    SDL_Rect visible;
-    if (SDL_IntersectRect(&placed, &target->clip_rect, &visible) != SDL_TRUE) {
+    PixelRect visible;
+    if (!Intersect({x, y, diameter_, diameter_}, clip, visible)) {
         return;
     }
     const int left = visible.x - x;
     const int right = left + visible.w;
     for (int ty = visible.y; ty < visible.y + visible.h; ++ty) {
-        DrawRow(rows_[static_cast<std::size_t>(ty - y)], PixelRow(target, ty) + x, left, right);
+        DrawRow(rows_[static_cast<std::size_t>(ty - y)], target.WordRow(ty) + x, left, right);
     }
 }
 
-void BallSprite::DrawOver(SDL_Surface* target, int x, int y, std::uint32_t background) const {
-    const SDL_Rect placed{x, y, diameter_, diameter_};
-    SDL_Rect visible;
-    if (SDL_IntersectRect(&placed, &target->clip_rect, &visible) != SDL_TRUE) {
+void BallSprite::DrawOver(const PixelView& target, const PixelRect& clip, int x, int y,
+                          std::uint32_t background) const {
+    PixelRect visible;
+    if (!Intersect({x, y, diameter_, diameter_}, clip, visible)) {
         return;
     }
     const int left = visible.x - x;
     const int right = left + visible.w;
     for (int ty = visible.y; ty < visible.y + visible.h; ++ty) {
-        std::uint32_t* to = PixelRow(target, ty) + x;
+        std::uint32_t* to = target.WordRow(ty) + x;
         std::fill(to + left, to + right, background);
         DrawRow(rows_[static_cast<std::size_t>(ty - y)], to, left, right);
     }

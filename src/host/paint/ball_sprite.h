@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/sdl/sdl_handles.h"
+#include "host/core/argb_image.h"
+#include "host/core/pixel_rect.h"
+#include "host/paint/pixel_view.h"
 #include "scene/units.h"
 
 namespace bumblorbs {
@@ -57,14 +59,15 @@ public:
         return {diameter_, fill_, border_, background};
     }
 
-    // Draws the circle with its top-left corner at (x, y), within the
-    // target's clip rectangle.
-    void Draw(SDL_Surface* target, int x, int y) const;
+    // Draws the circle with its top-left corner at (x, y), within `clip`
+    // (inside the target).
+    void Draw(const PixelView& target, const PixelRect& clip, int x, int y) const;
 
     // Draws the circle's whole square over a plain `background` (a pixel of
-    // a surface with word pixels), within the target's clip rectangle: the
-    // same pixels as filling the square and drawing the circle over it.
-    void DrawOver(SDL_Surface* target, int x, int y, std::uint32_t background) const;
+    // a target with word pixels), within `clip`: the same pixels as filling
+    // the square and drawing the circle over it.
+    void DrawOver(const PixelView& target, const PixelRect& clip, int x, int y,
+                  std::uint32_t background) const;
 
     // Draws the circle over Diameter() rows of word pixels, `stride` pixels
     // apart, that show nothing but the background.
@@ -92,9 +95,9 @@ private:
     };
 
     void DrawRow(const Row& row, std::uint32_t* to, int left, int right) const;
-    // The whole square as an image, for SDL to blend into surfaces of other
-    // pixels; made when first asked for.
-    SDL_Surface* WholeImage() const;
+    // The whole square as an image, to blend into pictures of other pixels;
+    // made when first asked for.
+    ArgbImage WholeImage() const;
 
     int diameter_;
     Colour fill_;
@@ -102,7 +105,7 @@ private:
     std::uint32_t fillPixel_;
     std::vector<Row> rows_;
     std::vector<std::uint32_t> edges_;
-    mutable SurfaceHandle whole_;
+    mutable std::vector<std::uint32_t> whole_;
 };
 
 }  // namespace bumblorbs

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <SDL_rect.h>
-
 #include <cstddef>
 #include <cstdint>
 
@@ -13,7 +11,7 @@ namespace bumblorbs {
 // 0x00RRGGBB, row after row with nothing between them.
 struct Tile {
     std::uint32_t* Pixels = nullptr;
-    SDL_Rect Area{};
+    PixelRect Area{};
 };
 
 // Where tiles are composed and what takes them to the screen.
@@ -30,7 +28,7 @@ public:
     // means, and says so; a sink that has none says false and gets a tile
     // instead. `background` is a 0x00RRGGBB pixel; `sprite` is the area's
     // ball's, if it has one.
-    virtual bool PaintPlain(const PaintPlan& /*plan*/, const SDL_Rect& /*area*/,
+    virtual bool PaintPlain(const PaintPlan& /*plan*/, const PixelRect& /*area*/,
                             const PlainArea& /*plain*/, const BallSprite* /*sprite*/,
                             std::uint32_t /*background*/) {
         return false;

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "host/paint/ball_sprite.h"
-#include "host/sdl/pixel_rows.h"
 
 namespace bumblorbs {
 namespace {
@@ -26,7 +25,7 @@ std::uint32_t* BufferSink::Room(std::size_t /*pixels*/) { return room_.data(); }
 
 void BufferSink::Send(const Tile& tile) {
     for (int row = 0; row < tile.Area.h; ++row) {
-        CopyPixels(PixelRow(target_, tile.Area.y + row) + tile.Area.x,
+        CopyPixels(target_.WordRow(tile.Area.y + row) + tile.Area.x,
                    tile.Pixels + static_cast<std::ptrdiff_t>(row) * tile.Area.w, tile.Area.w);
     }
 }
@@ -50,8 +49,9 @@ const std::uint32_t* BufferSink::SquareOf(std::size_t ball, const BallSprite& sp
     return square.Pixels.data();
 }
 
-bool BufferSink::PaintPlain(const PaintPlan& /*plan*/, const SDL_Rect& area, const PlainArea& plain,
-                            const BallSprite* sprite, std::uint32_t background) {
+bool BufferSink::PaintPlain(const PaintPlan& /*plan*/, const PixelRect& area,
+                            const PlainArea& plain, const BallSprite* sprite,
+                            std::uint32_t background) {
     const auto width = static_cast<std::size_t>(area.w);
     if (backgroundRow_.empty() || backgroundRow_.front() != background) {
         backgroundRow_.assign(std::max(width, backgroundRow_.size()), background);
@@ -59,16 +59,15 @@ bool BufferSink::PaintPlain(const PaintPlan& /*plan*/, const SDL_Rect& area, con
         backgroundRow_.resize(width, background);
     }
     // The part of the area the ball's square covers, if any.
-    SDL_Rect covered{};
+    PixelRect covered{};
     const std::uint32_t* square = nullptr;
-    if (sprite != nullptr && plain.Ball &&
-        SDL_IntersectRect(&plain.Square, &area, &covered) == SDL_TRUE) {
+    if (sprite != nullptr && plain.Ball && Intersect(plain.Square, area, covered)) {
         square = SquareOf(*plain.Ball, *sprite, background);
     }
     const int left = covered.x - area.x;
     const int right = area.x + area.w - (covered.x + covered.w);
     for (int y = area.y; y < area.y + area.h; ++y) {
-        std::uint32_t* row = PixelRow(target_, y) + area.x;
+        std::uint32_t* row = target_.WordRow(y) + area.x;
         if (square == nullptr || y < covered.y || y >= covered.y + covered.h) {
             Background(row, area.w);
             continue;

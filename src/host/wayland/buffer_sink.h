@@ -1,13 +1,12 @@
 #pragma once
 
-#include <SDL_surface.h>
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "host/paint/ball_sprite.h"
+#include "host/paint/pixel_view.h"
 #include "host/paint/tile_composer.h"
 #include "scene/scene.h"
 
@@ -25,12 +24,12 @@ public:
     BufferSink();
 
     // The buffer the next tiles go into.
-    void Into(SDL_Surface* target) { target_ = target; }
+    void Into(const PixelView& target) { target_ = target; }
 
     std::size_t MaxTilePixels() const override;
     std::uint32_t* Room(std::size_t pixels) override;
     void Send(const Tile& tile) override;
-    bool PaintPlain(const PaintPlan& plan, const SDL_Rect& area, const PlainArea& plain,
+    bool PaintPlain(const PaintPlan& plan, const PixelRect& area, const PlainArea& plain,
                     const BallSprite* sprite, std::uint32_t background) override;
     void EndFrame() override {}
 
@@ -47,7 +46,7 @@ private:
     const std::uint32_t* SquareOf(std::size_t ball, const BallSprite& sprite,
                                   std::uint32_t background);
 
-    SDL_Surface* target_ = nullptr;
+    PixelView target_;
     // Each tile is copied in as soon as it is sent, so one room serves all.
     std::vector<std::uint32_t> room_;
     // A row of the background, as wide as the widest area yet.

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "host/core/host_fault.h"
 #include "host/paint/tile_composer.h"
-#include "host/sdl/host_fault.h"
 #include "host/wayland/buffer_damage.h"
 
 namespace bumblorbs {
@@ -88,18 +88,13 @@ struct WaylandCanvas::Buffer {
             throw HostFault("wl_shm_pool_create_buffer");
         }
         wl_buffer_add_listener(Handle.get(), &ReleaseListener, &Busy);
-        Target.reset(SDL_CreateRGBSurfaceWithFormatFrom(Memory.Address(), size.Width, size.Height,
-                                                        32, size.Width * 4,
-                                                        SDL_PIXELFORMAT_XRGB8888));
-        if (!Target) {
-            ThrowSdlFault("a surface over the window's buffer");
-        }
+        Target = {Memory.Address(), size.Width * 4, size.Width, size.Height, PixelFormat::Xrgb8888};
     }
 
     std::size_t Bytes;
     Mapping Memory;
     BufferHandle Handle;
-    SurfaceHandle Target;
+    PixelView Target;
     bool Busy = false;
     // What it must paint again, besides a frame's own damage, to show the
     // latest picture.
@@ -164,7 +159,7 @@ void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
     // latest frame.
     const PaintPlan plan = painter.Plan(scene, buffer->Behind.Take(pending_), drawn_.Buffer.Width,
                                         drawn_.Buffer.Height);
-    sink_.Into(buffer->Target.get());
+    sink_.Into(buffer->Target);
     ComposeTiles(painter, scene, plan, sink_);
     const PaintRects rects =
         painter.DamagedRects(scene, pending_, drawn_.Buffer.Width, drawn_.Buffer.Height);
@@ -195,7 +190,7 @@ void WaylandCanvas::Commit(Buffer& buffer, const PaintRects& rects) {
         geometryUnsent_ = false;
     }
     wl_surface_attach(surface_, buffer.Handle.get(), 0, 0);
-    for (const SDL_Rect& rect : rects) {
+    for (const PixelRect& rect : rects) {
         wl_surface_damage_buffer(surface_, rect.x, rect.y, rect.w, rect.h);
     }
     frameCallback_.reset(wl_surface_frame(surface_));

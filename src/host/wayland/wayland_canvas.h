@@ -1,13 +1,10 @@
 #pragma once
 
-#include <SDL.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-#include "host/sdl/sdl_handles.h"
 #include "host/wayland/buffer_sink.h"
 #include "host/wayland/surface_scale.h"
 #include "host/wayland/wayland_connection.h"

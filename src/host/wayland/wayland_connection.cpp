@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "host/core/host_fault.h"
 #include "host/core/monotonic_clock.h"
-#include "host/sdl/host_fault.h"
 
 namespace bumblorbs {
 namespace {

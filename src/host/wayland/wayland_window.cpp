@@ -8,8 +8,8 @@
 #include <string>
 
 #include "behaviour/handle_mouse_up.h"
+#include "host/core/host_fault.h"
 #include "host/core/monotonic_clock.h"
-#include "host/sdl/host_fault.h"
 #include "host/wayland/open_wayland_window.h"
 #include "scene/designed_layout.h"
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "host/core/host_fault.h"
+#include "host/core/pixel_mapping.h"
 #include "host/win32/user_messages.h"
 #include "host/win32/wide_text.h"
 #include "scene/designed_layout.h"
@@ -14,7 +15,6 @@ namespace {
 constexpr const wchar_t* ClassName = L"Bumblorbs";
 // The icon's resource number in the program's resources.
 constexpr WORD IconResource = 1;
-constexpr float DefaultDpi = 96.0F;
 
 HICON ProgramIcon(int systemMetric) {
     const int side = GetSystemMetrics(systemMetric);
@@ -147,8 +147,10 @@ void Win32Window::ShowFatal(std::string_view message) {
 LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
     if (message == WM_NCCREATE) {
         const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(l);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+        auto* created = static_cast<Win32Window*>(creation->lpCreateParams);
+        // The window's first messages come before CreateWindowEx returns it.
+        created->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     }
     auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr) {

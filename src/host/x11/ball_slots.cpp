@@ -31,14 +31,14 @@ BallSlots::SlotContent BallSlots::SlotFor(std::size_t ball, const BallSprite& sp
     return held.Look == look ? held : SlotContent{look};
 }
 
-bool BallSlots::PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::size_t ball,
+bool BallSlots::PutMovedBall(const PaintPlan& plan, const PixelRect& area, std::size_t ball,
                              const BallSprite& sprite, std::uint32_t background) {
     if (!usable_) {
         return false;
     }
     // How far the area reaches beyond the ball's square on each side: the
     // way it came, as far as it moved.
-    const SDL_Rect& square = plan.Circles[ball];
+    const PixelRect& square = plan.Circles[ball];
     const int diameter = square.w;
     const int left = square.x - area.x;
     const int right = area.x + area.w - square.x - diameter;
@@ -56,9 +56,9 @@ bool BallSlots::PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::s
     // The put takes the square and the slot's background on the side the
     // ball came from. Its columns may reach beyond the area; what they
     // cover there must show only the background now.
-    const SDL_Point at = wanted.Square();
+    const PixelPoint at = wanted.Square();
     const int fromX = left > right ? 0 : at.x;
-    const SDL_Rect put{square.x - (at.x - fromX), area.y, diameter + wanted.ReachX, area.h};
+    const PixelRect put{square.x - (at.x - fromX), area.y, diameter + wanted.ReachX, area.h};
     const std::optional<PlainArea> plain = FindPlainArea(plan, put);
     if (!plain || plain->Ball != ball) {
         return false;
@@ -72,9 +72,9 @@ bool BallSlots::PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::s
 }
 
 void BallSlots::PutSquare(std::size_t ball, const BallSprite& sprite, std::uint32_t background,
-                          const SDL_Rect& square, const SDL_Rect& part) {
+                          const PixelRect& square, const PixelRect& part) {
     const SlotContent wanted = SlotFor(ball, sprite, background);
-    const SDL_Point from{part.x - square.x, part.y - square.y};
+    const PixelPoint from{part.x - square.x, part.y - square.y};
     const std::uint32_t* pixels = SlotPixels(ball, sprite, wanted);
     if (pixels == nullptr) {
         // No memory is attached: the square goes over the connection.
@@ -85,7 +85,7 @@ void BallSlots::PutSquare(std::size_t ball, const BallSprite& sprite, std::uint3
                    part, false);
         return;
     }
-    const SDL_Point at = wanted.Square();
+    const PixelPoint at = wanted.Square();
     PutFromSlot(ball, pixels, wanted, {at.x + from.x, at.y + from.y}, part);
 }
 
@@ -120,7 +120,7 @@ const std::uint32_t* BallSlots::SlotPixels(std::size_t ball, const BallSprite& s
         const auto width = static_cast<std::size_t>(wanted.Width());
         std::fill_n(slot, width * static_cast<std::size_t>(wanted.Height()),
                     wanted.Look.Background);
-        const SDL_Point at = wanted.Square();
+        const PixelPoint at = wanted.Square();
         sprite.DrawOverRows(
             slot + static_cast<std::size_t>(at.y) * width + static_cast<std::size_t>(at.x), width);
         held.Content = wanted;
@@ -129,7 +129,7 @@ const std::uint32_t* BallSlots::SlotPixels(std::size_t ball, const BallSprite& s
 }
 
 void BallSlots::PutFromSlot(std::size_t ball, const std::uint32_t* pixels,
-                            const SlotContent& content, SDL_Point from, const SDL_Rect& to) {
+                            const SlotContent& content, PixelPoint from, const PixelRect& to) {
     slots_[ball].LastPut = NextRequest(display_);
     image_.Put(window_, gc_, pixels, content.Width(), content.Height(), from, to, false);
 }

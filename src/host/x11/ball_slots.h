@@ -1,6 +1,5 @@
 #pragma once
 
-#include <SDL_rect.h>
 #include <X11/Xlib.h>
 
 #include <array>
@@ -29,12 +28,12 @@ public:
     // Puts the whole window rectangle `area` that a lone ball's move
     // damaged with one request from the ball's slot, where the slot's rows
     // can cover it; says whether it did.
-    bool PutMovedBall(const PaintPlan& plan, const SDL_Rect& area, std::size_t ball,
+    bool PutMovedBall(const PaintPlan& plan, const PixelRect& area, std::size_t ball,
                       const BallSprite& sprite, std::uint32_t background);
     // Puts `part` of the ball's square, which stands at `square` in the
     // window, blended over the background.
     void PutSquare(std::size_t ball, const BallSprite& sprite, std::uint32_t background,
-                   const SDL_Rect& square, const SDL_Rect& part);
+                   const PixelRect& square, const PixelRect& part);
 
 private:
     // What a slot holds: the ball's square blended over the background,
@@ -50,7 +49,7 @@ private:
 
         int Width() const { return Look.Diameter + 2 * ReachX; }
         int Height() const { return Look.Diameter + 2 * ReachY; }
-        SDL_Point Square() const { return {ReachX, ReachY}; }
+        PixelPoint Square() const { return {ReachX, ReachY}; }
         bool operator==(const SlotContent&) const = default;
     };
     struct Slot {
@@ -67,7 +66,7 @@ private:
                                     const SlotContent& wanted);
     // Puts `to.w` x `to.h` pixels of the slot, from `from` in it, at `to`.
     void PutFromSlot(std::size_t ball, const std::uint32_t* pixels, const SlotContent& content,
-                     SDL_Point from, const SDL_Rect& to);
+                     PixelPoint from, const PixelRect& to);
 
     Display* display_;
     Window window_;

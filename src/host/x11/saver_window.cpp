@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <functional>
 
+#include "host/core/host_fault.h"
 #include "host/core/monotonic_clock.h"
 #include "host/core/owned_handle.h"
 #include "host/core/say.h"
-#include "host/sdl/host_fault.h"
 #include "host/x11/visual_image_canvas.h"
 #include "host/x11/x11_tile_canvas.h"
 #include "host/x11/x11_window.h"

@@ -1,6 +1,6 @@
 #include "host/x11/server_gc.h"
 
-#include "host/sdl/host_fault.h"
+#include "host/core/host_fault.h"
 
 namespace bumblorbs {
 

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "host/sdl/pixel_rows.h"
+#include "host/paint/pixel_view.h"
 
 namespace bumblorbs {
 
@@ -122,7 +122,7 @@ std::uint32_t* SharedImage::Pixels() const {
 }
 
 void SharedImage::Put(Window window, GC gc, const std::uint32_t* pixels, int width, int height,
-                      SDL_Point from, const SDL_Rect& to, bool notify) const {
+                      PixelPoint from, const PixelRect& to, bool notify) const {
     const auto toWidth = static_cast<unsigned>(to.w);
     const auto toHeight = static_cast<unsigned>(to.h);
     if (!segment_) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <SDL_rect.h>
 #include <X11/Xlib.h>
 
 #include <cstddef>
@@ -8,6 +7,7 @@
 #include <string>
 
 #include "host/core/owned_handle.h"
+#include "host/core/pixel_rect.h"
 
 namespace bumblorbs {
 
@@ -37,7 +37,7 @@ public:
     // attached, the image must lie in it; `notify` then asks the server for
     // a completion notice once it has read it.
     void Put(Window window, GC gc, const std::uint32_t* pixels, int width, int height,
-             SDL_Point from, const SDL_Rect& to, bool notify) const;
+             PixelPoint from, const PixelRect& to, bool notify) const;
 
 private:
     struct Segment;

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "host/core/host_fault.h"
 #include "host/core/owned_handle.h"
-#include "host/sdl/host_fault.h"
-#include "host/sdl/pixel_rows.h"
 #include "host/sdl/sdl_handles.h"
+#include "host/sdl/surface_view.h"
 #include "host/x11/pixel_packing.h"
 #include "host/x11/server_gc.h"
 #include "host/x11/x11_window.h"
@@ -45,7 +45,7 @@ public:
         if (!painted_ || painted_->w != size.x || painted_->h != size.y) {
             Resize(size);
         }
-        for (const SDL_Rect& rect : painter.Paint(painted_.get(), scene, damage)) {
+        for (const PixelRect& rect : painter.Paint(ViewOf(painted_.get()), scene, damage)) {
             Convert(rect);
             XPutImage(target_.Connection, target_.Id, gc_->Context, image_.get(), rect.x, rect.y,
                       rect.x, rect.y, static_cast<unsigned>(rect.w), static_cast<unsigned>(rect.h));
@@ -82,10 +82,11 @@ private:
     }
 
     // The painted rectangle, in the visual's pixels.
-    void Convert(const SDL_Rect& rect) {
+    void Convert(const PixelRect& rect) {
         XImage* image = image_.get();
+        const PixelView painted = ViewOf(painted_.get());
         for (int y = rect.y; y < rect.y + rect.h; ++y) {
-            const std::uint32_t* row = PixelRow(painted_.get(), y);
+            const std::uint32_t* row = painted.WordRow(y);
             for (int x = rect.x; x < rect.x + rect.w; ++x) {
                 XPutPixel(image, x, y, packing_.Pack(row[x]));
             }

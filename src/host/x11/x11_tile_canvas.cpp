@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "host/core/host_fault.h"
 #include "host/core/owned_handle.h"
 #include "host/core/say.h"
-#include "host/paint/surface_ops.h"
+#include "host/paint/pixel_ops.h"
 #include "host/paint/tile_composer.h"
-#include "host/sdl/host_fault.h"
 #include "host/x11/ball_slots.h"
 #include "host/x11/server_gc.h"
 #include "host/x11/tile_ring.h"
@@ -99,7 +99,7 @@ private:
     std::size_t MaxTilePixels() const override { return TileRing::HalfPixels; }
     std::uint32_t* Room(std::size_t pixels) override { return ring_.Room(pixels); }
     void Send(const Tile& tile) override { ring_.Send(tile); }
-    bool PaintPlain(const PaintPlan& plan, const SDL_Rect& area, const PlainArea& plain,
+    bool PaintPlain(const PaintPlan& plan, const PixelRect& area, const PlainArea& plain,
                     const BallSprite* sprite, std::uint32_t background) override;
     void EndFrame() override;
 
@@ -117,7 +117,7 @@ private:
     std::uint32_t gcPixel_ = 0;
 };
 
-bool X11TileCanvas::Frames::PaintPlain(const PaintPlan& plan, const SDL_Rect& area,
+bool X11TileCanvas::Frames::PaintPlain(const PaintPlan& plan, const PixelRect& area,
                                        const PlainArea& plain, const BallSprite* sprite,
                                        std::uint32_t background) {
     // A frame has one background.
@@ -125,14 +125,14 @@ bool X11TileCanvas::Frames::PaintPlain(const PaintPlan& plan, const SDL_Rect& ar
     if (plain.Ball && slots_.PutMovedBall(plan, area, *plain.Ball, *sprite, background)) {
         return true;
     }
-    SDL_Rect covered{};
+    PixelRect covered{};
     if (plain.Ball) {
-        SDL_IntersectRect(&plain.Square, &area, &covered);
+        Intersect(plain.Square, area, covered);
         slots_.PutSquare(*plain.Ball, *sprite, background, plain.Square, covered);
     }
     const RectsAround around = AroundHole(area, covered);
     for (std::size_t i = 0; i < around.Count; ++i) {
-        const SDL_Rect& rect = around.Rects[i];
+        const PixelRect& rect = around.Rects[i];
         fills_.push_back({static_cast<short>(rect.x), static_cast<short>(rect.y),
                           static_cast<unsigned short>(rect.w),
                           static_cast<unsigned short>(rect.h)});

@@ -2,7 +2,7 @@
 
 #include <SDL_syswm.h>
 
-#include "host/sdl/host_fault.h"
+#include "host/core/host_fault.h"
 
 namespace bumblorbs {
 

@@ -5,24 +5,30 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
-#include "host/paint/scene_painter.h"
+#include "host/paint/area_kinds.h"
 
 namespace bumblorbs {
 namespace {
 
 constexpr int Side = 33;
 
-SDL_Rect Square(int x, int y) { return {x, y, Side, Side}; }
+// Whether two rectangles share a pixel, worked out apart from the painter.
+bool SharePixel(const PixelRect& a, const PixelRect& b) {
+    return a.w > 0 && a.h > 0 && b.w > 0 && b.h > 0 &&
+           std::max(a.x, b.x) < std::min(a.x + a.w, b.x + b.w) &&
+           std::max(a.y, b.y) < std::min(a.y + a.h, b.y + b.h);
+}
+
+PixelRect Square(int x, int y) { return {x, y, Side, Side}; }
 
 // The area a ball's move damages: its old and new squares together.
-SDL_Rect MoveArea(const SDL_Rect& to, int dx, int dy) {
-    const SDL_Rect from{to.x - dx, to.y - dy, to.w, to.h};
-    SDL_Rect both;
-    SDL_UnionRect(&from, &to, &both);
-    return both;
+PixelRect MoveArea(const PixelRect& to, int dx, int dy) {
+    const PixelRect from{to.x - dx, to.y - dy, to.w, to.h};
+    return Union(from, to);
 }
 
 TEST(AreaPiecesTest, PiecesCoverTheAreaOnceAndOnlyTheOverlapNeedsBlending) {
@@ -35,8 +41,8 @@ TEST(AreaPiecesTest, PiecesCoverTheAreaOnceAndOnlyTheOverlapNeedsBlending) {
         plan.Circles[3] = Square(place(random), place(random));
         plan.Circles[8] = Square(place(random), place(random));
         plan.IndexCircles(100, 100);
-        const SDL_Rect area = MoveArea(plan.Circles[3], step(random), step(random));
-        if (SDL_HasIntersection(&plan.Circles[8], &area) != SDL_TRUE) {
+        const PixelRect area = MoveArea(plan.Circles[3], step(random), step(random));
+        if (!SharePixel(plan.Circles[8], area)) {
             continue;
         }
         const std::optional<AreaPieces> pieces = CutBetweenTwoBalls(plan, area);
@@ -45,10 +51,10 @@ TEST(AreaPiecesTest, PiecesCoverTheAreaOnceAndOnlyTheOverlapNeedsBlending) {
         std::vector<int> covered(static_cast<std::size_t>(area.w * area.h), 0);
         int needBlending = 0;
         for (std::size_t i = 0; i < pieces->Count; ++i) {
-            const SDL_Rect& piece = pieces->Rects[i];
-            SDL_Rect inside;
-            ASSERT_TRUE(SDL_IntersectRect(&piece, &area, &inside) == SDL_TRUE);
-            ASSERT_TRUE(SDL_RectEquals(&inside, &piece) == SDL_TRUE) << "round " << round;
+            const PixelRect& piece = pieces->Rects[i];
+            PixelRect inside;
+            ASSERT_TRUE(Intersect(piece, area, inside));
+            ASSERT_TRUE(inside == piece) << "round " << round;
             for (int y = piece.y; y < piece.y + piece.h; ++y) {
                 for (int x = piece.x; x < piece.x + piece.w; ++x) {
                     ++covered[static_cast<std::size_t>((y - area.y) * area.w + (x - area.x))];
@@ -59,7 +65,7 @@ TEST(AreaPiecesTest, PiecesCoverTheAreaOnceAndOnlyTheOverlapNeedsBlending) {
         for (const int times : covered) {
             ASSERT_EQ(times, 1) << "round " << round;
         }
-        const bool overlap = SDL_HasIntersection(&plan.Circles[3], &plan.Circles[8]) == SDL_TRUE;
+        const bool overlap = SharePixel(plan.Circles[3], plan.Circles[8]);
         overlapping += overlap ? 1 : 0;
         EXPECT_EQ(needBlending, overlap ? 1 : 0) << "round " << round;
     }
@@ -71,7 +77,7 @@ TEST(AreaPiecesTest, AreasWithALabelOrAThirdBallAreNotCut) {
     plan.Circles[0] = Square(0, 0);
     plan.Circles[1] = Square(20, 10);
     plan.IndexCircles(100, 100);
-    const SDL_Rect area = MoveArea(plan.Circles[0], 4, 4);
+    const PixelRect area = MoveArea(plan.Circles[0], 4, 4);
     EXPECT_TRUE(CutBetweenTwoBalls(plan, area));
 
     PaintPlan withLabel = plan;
@@ -94,21 +100,22 @@ TEST(AreaPiecesTest, AreasWithALabelOrAThirdBallAreNotCut) {
 // edges, that must agree with looking at every circle.
 TEST(AreaPiecesTest, AnAreaFindsTheCirclesItOverlapsWhereverTheyStand) {
     std::mt19937 random(11);
-    for (const SDL_Point window : {SDL_Point{1920, 1080}, SDL_Point{150, 100}, SDL_Point{7, 3000}}) {
+    for (const PixelPoint window :
+         {PixelPoint{1920, 1080}, PixelPoint{150, 100}, PixelPoint{7, 3000}}) {
         std::uniform_int_distribution<int> x(-Side, window.x);
         std::uniform_int_distribution<int> y(-Side, window.y);
         std::uniform_int_distribution<int> size(1, 2 * Side);
         for (int round = 0; round < 300; ++round) {
             PaintPlan plan;
-            for (SDL_Rect& circle : plan.Circles) {
+            for (PixelRect& circle : plan.Circles) {
                 circle = Square(x(random), y(random));
             }
             plan.IndexCircles(window.x, window.y);
             for (int probe = 0; probe < 20; ++probe) {
-                const SDL_Rect area{x(random), y(random), size(random), size(random)};
+                const PixelRect area{x(random), y(random), size(random), size(random)};
                 std::vector<std::size_t> shown;
                 for (std::size_t ball = 0; ball < plan.Circles.size(); ++ball) {
-                    if (SDL_HasIntersection(&plan.Circles[ball], &area) == SDL_TRUE) {
+                    if (SharePixel(plan.Circles[ball], area)) {
                         shown.push_back(ball);
                     }
                 }

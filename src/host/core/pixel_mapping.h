@@ -1,9 +1,8 @@
 #pragma once
 
-#include <SDL_rect.h>
-
 #include <cmath>
 
+#include "host/core/pixel_rect.h"
 #include "scene/units.h"
 
 namespace bumblorbs {
@@ -22,7 +21,7 @@ public:
     }
     Twips ToTwips(double pixels) const { return static_cast<Twips>(pixels * twipsPerPixel_); }
     // Rounds the corners, not the size, so abutting rectangles stay abutting.
-    SDL_Rect ToPixels(const TwipRect& rect) const {
+    PixelRect ToPixels(const TwipRect& rect) const {
         const int left = ToPixels(rect.Left);
         const int top = ToPixels(rect.Top);
         return {left, top, ToPixels(rect.Left + rect.Width) - left,

@@ -1,12 +1,12 @@
-#include "host/text/font_finder.h"
+#include "host/ttf/font_finder.h"
 
 #include <fontconfig/fontconfig.h>
 #include <malloc.h>
 
 #include <string>
 
+#include "host/core/host_fault.h"
 #include "host/core/owned_handle.h"
-#include "host/sdl/host_fault.h"
 
 namespace bumblorbs {
 namespace {

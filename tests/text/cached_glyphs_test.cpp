@@ -1,14 +1,13 @@
 // The count drawn from cached character images must be the very picture
-// SDL_ttf renders for the whole text, for every separator a locale may give
+// the font renders for the whole text, for every separator a locale may give
 // and at both the usual and a doubled dpi.
 
 #include "host/text/cached_glyphs.h"
 
-#include <SDL.h>
-#include <SDL_ttf.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <numeric>
 #include <optional>
 #include <ostream>
@@ -17,9 +16,9 @@
 #include <vector>
 
 #include "host/core/number_format.h"
-#include "host/sdl/pixel_mapping.h"
-#include "host/sdl/pixel_rows.h"
+#include "host/core/pixel_mapping.h"
 #include "host/text/label_text.h"
+#include "host/ttf/ttf_glyph_source.h"
 #include "scene/scene.h"
 
 namespace bumblorbs {
@@ -44,32 +43,29 @@ void PrintTo(const Case& c, std::ostream* out) { *out << NameOf(c); }
 
 class CachedGlyphsTest : public ::testing::TestWithParam<Case> {
 protected:
-    static void SetUpTestSuite() { ASSERT_EQ(TTF_Init(), 0) << TTF_GetError(); }
-    static void TearDownTestSuite() { TTF_Quit(); }
-
     CachedGlyphsTest() : mapping(TwipsPerPixelAt(GetParam().Dpi)) {
         bool covered = false;
         const std::vector<std::string> characters = CountCharacters(Separator());
-        font = OpenLabelFont(Count(), mapping,
-                             std::accumulate(characters.begin(), characters.end(), std::string()),
-                             covered);
+        font = fonts.Open(Count().Font, mapping.FontPixels(Count().Font.Points),
+                          std::accumulate(characters.begin(), characters.end(), std::string()),
+                          covered);
     }
 
     const TextLabel& Count() const { return scene.Label(LabelId::Label2); }
     std::string Separator() const { return GetParam().Separator; }
     int WrapWidth() const { return mapping.ToPixels(Count().Box.Width); }
-    SDL_Color Colour() const { return {255, 0, 0, 255}; }
+    static Colour Red() { return MakeColour(255, 0, 0); }
 
     std::optional<CachedGlyphs> Make() {
-        return CachedGlyphs::Make(font.get(), CountCharacters(Separator()), Colour(), WrapWidth());
+        return CachedGlyphs::Make(*font, CountCharacters(Separator()), Red(), WrapWidth());
     }
 
     // The first pixel where the two pictures differ, or "" when none does.
-    static std::string FirstDifference(const TextImage& ours, const SDL_Surface* theirs) {
-        for (int y = 0; y < std::max(ours.Height, theirs->h); ++y) {
-            for (int x = 0; x < std::max(ours.Width, theirs->w); ++x) {
-                const Uint32 a = AlphaAt(ours.Image, ours.Width, ours.Height, x, y);
-                const Uint32 b = AlphaAt(theirs, theirs->w, theirs->h, x, y);
+    static std::string FirstDifference(const TextImage& ours, const TextImage& theirs) {
+        for (int y = 0; y < std::max(ours.Height, theirs.Height); ++y) {
+            for (int x = 0; x < std::max(ours.Width, theirs.Width); ++x) {
+                const std::uint32_t a = AlphaAt(ours, x, y);
+                const std::uint32_t b = AlphaAt(theirs, x, y);
                 if (a != b) {
                     return "at " + std::to_string(x) + "," + std::to_string(y) + ": " +
                            std::to_string(a) + " against " + std::to_string(b);
@@ -79,17 +75,18 @@ protected:
         return "";
     }
 
-    // The alpha at x, y of the top-left `width` x `height` pixels of `surface`.
-    static Uint32 AlphaAt(const SDL_Surface* surface, int width, int height, int x, int y) {
-        if (x >= width || y >= height) {
+    // The alpha at x, y of the picture; none beyond it.
+    static std::uint32_t AlphaAt(const TextImage& image, int x, int y) {
+        if (x >= image.Width || y >= image.Height) {
             return 0;
         }
-        return PixelRow(surface, y)[x] >> 24U;
+        return image.At(x, y) >> 24U;
     }
 
     Scene scene{DesignedLayout};
     PixelMapping mapping;
-    FontHandle font;
+    TtfGlyphSources fonts;
+    std::unique_ptr<GlyphSource> font;
 };
 
 TEST_P(CachedGlyphsTest, DrawsEveryCountAsTheFontDoesAndLeavesWrappingToIt) {
@@ -117,17 +114,16 @@ TEST_P(CachedGlyphsTest, DrawsEveryCountAsTheFontDoesAndLeavesWrappingToIt) {
         // Drawn over the last text in one image: what the last one left
         // behind must not show.
         const std::optional<TextImage> ours = glyphs->Draw(text);
-        const SurfaceHandle theirs(TTF_RenderUTF8_Blended_Wrapped(
-            font.get(), text.c_str(), Colour(), static_cast<Uint32>(WrapWidth())));
+        const std::optional<ArgbPicture> theirs = font->Wrapped(text, Red(), WrapWidth());
         ASSERT_TRUE(theirs);
         if (!ours) {
             // Only a text the font breaks onto more lines may be left to it.
-            EXPECT_GT(theirs->h, TTF_FontHeight(font.get())) << text;
+            EXPECT_GT(theirs->Height, font->Line("0", Red())->Height) << text;
             ++wrapped;
             continue;
         }
         ++drawnFromCache;
-        EXPECT_EQ(FirstDifference(*ours, theirs.get()), "") << text;
+        EXPECT_EQ(FirstDifference(*ours, theirs->View()), "") << text;
     }
     EXPECT_GT(drawnFromCache, 1200);
     EXPECT_GT(wrapped, 0);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <stdexcept>
-#include <string>
 
 namespace bumblorbs {
 
@@ -16,8 +15,5 @@ class NoDisplay : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// Throws HostFault naming the failed call and SDL's reason.
-[[noreturn]] void ThrowSdlFault(const std::string& call);
 
 }  // namespace bumblorbs

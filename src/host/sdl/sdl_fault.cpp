@@ -1,4 +1,4 @@
-#include "host/sdl/host_fault.h"
+#include "host/sdl/sdl_fault.h"
 
 #include <SDL.h>
 

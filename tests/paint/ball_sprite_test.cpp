@@ -4,14 +4,17 @@
 // those pixels must not change when the sprite's workings do. Each case is
 // summed into one checksum, recorded from the sprite as designed.
 
+#include "host/paint/ball_sprite.h"
+
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-#include "host/paint/ball_sprite.h"
-#include "host/sdl/pixel_rows.h"
+#include "host/sdl/sdl_handles.h"
+#include "host/sdl/surface_view.h"
 
 namespace bumblorbs {
 namespace {
@@ -34,16 +37,16 @@ struct Picture {
     void Pattern() {
         for (int y = 0; y < Side; ++y) {
             for (int x = 0; x < Side; ++x) {
-                PixelRow(Surface.get(), y)[x] = 0xFF000000U | static_cast<std::uint32_t>(
-                                                                  (x * 3) << 16U | (y * 3) << 8U |
-                                                                  ((x + y) * 2 & 0xFF));
+                ViewOf(Surface.get()).WordRow(y)[x] =
+                    0xFF000000U | static_cast<std::uint32_t>((x * 3) << 16U | (y * 3) << 8U |
+                                                             ((x + y) * 2 & 0xFF));
             }
         }
     }
     std::vector<std::uint32_t> Pixels() const {
         std::vector<std::uint32_t> pixels;
         for (int y = 0; y < Side; ++y) {
-            const std::uint32_t* row = PixelRow(Surface.get(), y);
+            const std::uint32_t* row = ViewOf(Surface.get()).WordRow(y);
             pixels.insert(pixels.end(), row, row + Side);
         }
         return pixels;
@@ -56,25 +59,23 @@ std::vector<std::uint32_t> AllDrawings(const BallSprite& sprite, std::uint32_t b
     const auto keep = [&](const std::vector<std::uint32_t>& pixels) {
         all.insert(all.end(), pixels.begin(), pixels.end());
     };
-    for (const SDL_Rect& clip : {SDL_Rect{0, 0, Picture::Side, Picture::Side},
-                                 SDL_Rect{20, 13, 17, 40}, SDL_Rect{31, 0, 49, 29}}) {
+    for (const PixelRect& clip : {PixelRect{0, 0, Picture::Side, Picture::Side},
+                                  PixelRect{20, 13, 17, 40}, PixelRect{31, 0, 49, 29}}) {
         Picture over;
         over.Pattern();
-        SDL_SetClipRect(over.Surface.get(), &clip);
-        sprite.Draw(over.Surface.get(), 9, 11);
+        sprite.Draw(ViewOf(over.Surface.get()), clip, 9, 11);
         keep(over.Pixels());
 
         Picture plain;
         plain.Pattern();
-        SDL_SetClipRect(plain.Surface.get(), &clip);
-        sprite.DrawOver(plain.Surface.get(), 14, 7, background);
+        sprite.DrawOver(ViewOf(plain.Surface.get()), clip, 14, 7, background);
         keep(plain.Pixels());
     }
-    // A surface of other pixels takes the sprite through SDL's own blending.
+    // Pixels of another format take the sprite blended as SDL blends.
     const SurfaceHandle narrow(SDL_CreateRGBSurfaceWithFormat(0, Picture::Side, Picture::Side, 16,
-                                                             SDL_PIXELFORMAT_RGB565));
+                                                              SDL_PIXELFORMAT_RGB565));
     SDL_FillRect(narrow.get(), nullptr, 0x7BEF);
-    sprite.Draw(narrow.get(), 3, 5);
+    sprite.Draw(ViewOf(narrow.get()), {0, 0, Picture::Side, Picture::Side}, 3, 5);
     for (int y = 0; y < Picture::Side; ++y) {
         const auto* row = static_cast<const std::uint16_t*>(narrow->pixels) +
                           static_cast<std::ptrdiff_t>(y) * narrow->pitch / 2;
@@ -108,8 +109,8 @@ TEST(BallSpriteTest, EveryWayOfDrawingGivesTheDesignedPixels) {
         const DiscShape shape(c.Diameter);
         const BallSprite sprite(shape, c.Fill, c.Border);
         const std::vector<std::uint32_t> drawn = AllDrawings(sprite, c.Background);
-        EXPECT_EQ(Checksum(drawn), c.Expected) << "diameter " << c.Diameter << std::hex
-                                               << ", fill " << c.Fill << ": 0x" << Checksum(drawn);
+        EXPECT_EQ(Checksum(drawn), c.Expected) << "diameter " << c.Diameter << std::hex << ", fill "
+                                               << c.Fill << ": 0x" << Checksum(drawn);
     }
 }
 
