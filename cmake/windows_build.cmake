@@ -7,3 +7,5 @@ endif()
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00
                         WINVER=0x0A00)
 add_link_options(-static -static-libgcc -static-libstdc++)
+# The release ships without symbols, the saver's copy included.
+add_link_options($<$<CONFIG:Release>:-s>)

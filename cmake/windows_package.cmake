@@ -15,11 +15,10 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY Bumblorbs)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Bumblorbs)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_EXECUTABLES bumblorbs Bumblorbs)
-set(CPACK_STRIP_FILES ON)
 
 # A 64-bit installer: Program Files, System32 and the registry are then the
 # program's own, not the 32-bit views of them.
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_DISPLAY_NAME Bumblorbs)

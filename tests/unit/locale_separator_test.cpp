@@ -1,9 +1,9 @@
+#include "host/core/locale_separator.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
-
-#include "host/core/locale_separator.h"
 
 namespace bumblorbs {
 namespace {

@@ -45,19 +45,19 @@ TEST(ProgramArgumentsTest, NoWordRunsTheProgramButConfiguresTheSaver) {
 TEST(ProgramArgumentsTest, RefusesWhatItCannotTakeWithTheWordInTheLine) {
     for (const std::vector<std::string>& bad :
          std::vector<std::vector<std::string>>{{"/x"},
-                                                {"/s", "extra"},
-                                                {"/s:1"},
-                                                {"--root"},
-                                                {"/p"},
-                                                {"/p", "0"},
-                                                {"/p", "-5"},
-                                                {"/p", "12ab"},
-                                                {"/p:"},
-                                                {"/p", "99999999999"},
-                                                {"/p", "1", "2"},
-                                                {"--help", "/s"},
-                                                {"/"},
-                                                {"s"}}) {
+                                               {"/s", "extra"},
+                                               {"/s:1"},
+                                               {"--root"},
+                                               {"/p"},
+                                               {"/p", "0"},
+                                               {"/p", "-5"},
+                                               {"/p", "12ab"},
+                                               {"/p:"},
+                                               {"/p", "99999999999"},
+                                               {"/p", "1", "2"},
+                                               {"--help", "/s"},
+                                               {"/"},
+                                               {"s"}}) {
         const ProgramArguments refused = Parse(bad);
         EXPECT_EQ(refused.What, Action::Refuse) << bad[0];
         EXPECT_FALSE(refused.Problem.empty()) << bad[0];

@@ -1,6 +1,6 @@
-#include "host/core/local_clock.h"
-
 #include <ctime>
+
+#include "host/core/local_clock.h"
 
 namespace bumblorbs {
 

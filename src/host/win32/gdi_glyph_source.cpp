@@ -130,7 +130,8 @@ std::optional<ArgbPicture> GdiGlyphSource::Draw(const std::vector<std::wstring>&
     for (int y = 0; y < height; ++y) {
         const std::uint32_t* row = text_.Row(y);
         for (int x = 0; x < width; ++x) {
-            const std::uint32_t coverage = std::max({row[x] >> 16 & 0xFF, row[x] >> 8 & 0xFF, row[x] & 0xFF});
+            const std::uint32_t coverage =
+                std::max({row[x] >> 16 & 0xFF, row[x] >> 8 & 0xFF, row[x] & 0xFF});
             picture.Pixels.push_back(coverage << 24 | rgb);
         }
     }

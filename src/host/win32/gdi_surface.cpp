@@ -53,7 +53,8 @@ bool GdiSurface::Resize(int width, int height) {
 void GdiSurface::Clear() {
     GdiFlush();
     std::memset(pixels_, 0,
-                static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) * sizeof(std::uint32_t));
+                static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) *
+                    sizeof(std::uint32_t));
 }
 
 }  // namespace bumblorbs

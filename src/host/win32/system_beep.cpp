@@ -1,7 +1,7 @@
 #include "host/win32/system_beep.h"
 
-#include <windows.h>
 #include <mmsystem.h>
+#include <windows.h>
 
 #include "host/core/ding.h"
 #include "host/win32/wave_file.h"
@@ -25,7 +25,8 @@ bool SchemeHasBeep() {
 }  // namespace
 
 SystemBeep::SystemBeep()
-    : schemeHasBeep_(SchemeHasBeep()), ding_(PcmWaveFile(SynthesiseDing(DingSampleRate), DingSampleRate)) {}
+    : schemeHasBeep_(SchemeHasBeep()),
+      ding_(PcmWaveFile(SynthesiseDing(DingSampleRate), DingSampleRate)) {}
 
 SystemBeep::~SystemBeep() { PlaySoundW(nullptr, nullptr, 0); }
 

@@ -1,7 +1,7 @@
 #include "host/win32/tick_timer.h"
 
-#include <windows.h>
 #include <timeapi.h>
+#include <windows.h>
 
 #include "host/core/host_fault.h"
 #include "host/core/monotonic_clock.h"

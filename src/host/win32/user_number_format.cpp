@@ -11,15 +11,16 @@ namespace {
 
 std::wstring UserLocaleText(LCTYPE what) {
     std::array<wchar_t, 16> text{};
-    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, what, text.data(),
-                                       static_cast<int>(text.size()));
+    const int length =
+        GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, what, text.data(), static_cast<int>(text.size()));
     return length > 1 ? std::wstring(text.data()) : std::wstring();
 }
 
 UINT UserLocaleNumber(LCTYPE what, UINT otherwise) {
     DWORD value = 0;
-    const int read = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, what | LOCALE_RETURN_NUMBER,
-                                     reinterpret_cast<LPWSTR>(&value), sizeof(value) / sizeof(wchar_t));
+    const int read =
+        GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, what | LOCALE_RETURN_NUMBER,
+                        reinterpret_cast<LPWSTR>(&value), sizeof(value) / sizeof(wchar_t));
     return read > 0 ? value : otherwise;
 }
 
@@ -52,8 +53,9 @@ std::string FormatUserNumber(std::int64_t value, std::string_view pattern) {
     NUMBERFMTW format{};
     format.NumDigits = 0;
     format.LeadingZero = 0;
-    format.Grouping =
-        pattern.find(',') != std::string_view::npos ? GroupingOf(UserLocaleText(LOCALE_SGROUPING)) : 0;
+    format.Grouping = pattern.find(',') != std::string_view::npos
+                          ? GroupingOf(UserLocaleText(LOCALE_SGROUPING))
+                          : 0;
     format.lpDecimalSep = decimal.data();
     format.lpThousandSep = thousand.data();
     format.NegativeOrder = UserLocaleNumber(LOCALE_INEGNUMBER, 1);

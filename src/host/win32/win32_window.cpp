@@ -200,8 +200,8 @@ bool Win32Window::HandleInput(UINT message, WPARAM w, LPARAM l) {
             default: return false;
         }
         if (events_ != nullptr) {
-            const std::int16_t shift = ShiftState((w & MK_SHIFT) != 0, (w & MK_CONTROL) != 0,
-                                                 GetKeyState(VK_MENU) < 0);
+            const std::int16_t shift =
+                ShiftState((w & MK_SHIFT) != 0, (w & MK_CONTROL) != 0, GetKeyState(VK_MENU) < 0);
             events_->Released(button, shift, static_cast<float>(x), static_cast<float>(y));
         }
         return true;

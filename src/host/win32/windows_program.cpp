@@ -1,7 +1,7 @@
 #include "host/win32/windows_program.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <exception>
 #include <memory>
@@ -35,8 +35,8 @@ bool StartedAsSaver() {
     std::wstring path(MAX_PATH, L'\0');
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     path.resize(length);
-    return path.size() >= 4 && CompareStringOrdinal(path.c_str() + path.size() - 4, 4, L".scr", 4,
-                                                    TRUE) == CSTR_EQUAL;
+    return path.size() >= 4 &&
+           CompareStringOrdinal(path.c_str() + path.size() - 4, 4, L".scr", 4, TRUE) == CSTR_EQUAL;
 }
 
 // Ctrl+C, Ctrl+Break and the console closing, where the program was started
@@ -82,8 +82,9 @@ int RunWindowsProgram() {
         case Version: return UserMessages::Answer(VersionText());
         case Refuse: UserMessages::Refuse(asked.Problem); return 2;
         case Configure:
-            UserMessages::Inform("Bumblorbs has nothing to set: its balls, colours and speed are "
-                                 "as they were designed.");
+            UserMessages::Inform(
+                "Bumblorbs has nothing to set: its balls, colours and speed are "
+                "as they were designed.");
             return 0;
         case FullScreenSaver: return RunWindow(WindowRole::Saver, nullptr);
         case Preview: {

@@ -3,9 +3,10 @@
 # as the Linux program. Sourced by the tests, after tests/e2e/lib.sh's
 # helpers. Needs BUMBLORBS (bumblorbs.exe), XINSPECT (the pixel reader),
 # WINE64 and WINEPREFIX (made by the wine_prefix fixture).
-source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../e2e/lib.sh"
 
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No sound device: the beep is silent, and ALSA says nothing of it.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv=d"
 WINESERVER="$(dirname "$WINE64")/wineserver"
 [ -x "$WINESERVER" ] || WINESERVER=wineserver
 
