@@ -9,8 +9,11 @@
 //   window_helper minimise TITLE | restore TITLE
 //     minimises or restores the top-level window of that title, as its
 //     taskbar button does.
-#include <shellapi.h>
+// <windows.h> first: the other Windows headers build on it.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 #include <cstdio>
 #include <cwchar>

@@ -1,7 +1,10 @@
 #include "host/win32/system_beep.h"
 
-#include <mmsystem.h>
+// <windows.h> first: the other Windows headers build on it.
+// clang-format off
 #include <windows.h>
+#include <mmsystem.h>
+// clang-format on
 
 #include "host/core/ding.h"
 #include "host/win32/wave_file.h"

@@ -1,7 +1,10 @@
 #include "host/win32/tick_timer.h"
 
-#include <timeapi.h>
+// <windows.h> first: the other Windows headers build on it.
+// clang-format off
 #include <windows.h>
+#include <timeapi.h>
+// clang-format on
 
 #include "host/core/host_fault.h"
 #include "host/core/monotonic_clock.h"

@@ -1,7 +1,10 @@
 #include "host/win32/windows_program.h"
 
-#include <shellapi.h>
+// <windows.h> first: the other Windows headers build on it.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 #include <exception>
 #include <memory>
