@@ -24,7 +24,6 @@ void DibCanvas::Present(ScenePainter& painter, const Scene& scene, const Damage&
     HDC target = GetDC(window_);
     for (const PixelRect& rect : rects) {
         BitBlt(target, rect.x, rect.y, rect.w, rect.h, picture_.Dc(), rect.x, rect.y, SRCCOPY);
-        pixelsPresented_ += std::int64_t{rect.w} * rect.h;
     }
     ReleaseDC(window_, target);
 }

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
-
 #include "host/win32/gdi_surface.h"
 #include "host/window/window_canvas.h"
 
@@ -21,13 +19,9 @@ public:
     // Copies `area` of the picture to `target`, the window's DC.
     void Blit(HDC target, const RECT& area) const;
 
-    // The pixels copied to the screen by Present so far.
-    std::int64_t PixelsPresented() const { return pixelsPresented_; }
-
 private:
     HWND window_ = nullptr;
     GdiSurface picture_;
-    std::int64_t pixelsPresented_ = 0;
 };
 
 }  // namespace bumblorbs

@@ -14,7 +14,8 @@ struct FaceSearch {
 
 int CALLBACK CollectFace(const LOGFONTW* font, const TEXTMETRICW* /*metrics*/, DWORD /*type*/,
                          LPARAM data) {
-    auto* search = reinterpret_cast<FaceSearch*>(data);
+    // Windows hands callbacks their data as an integer.
+    auto* search = reinterpret_cast<FaceSearch*>(data);  // NOLINT(performance-no-int-to-ptr)
     // Faces whose names begin with '@' are the same faces set vertically.
     if (font->lfFaceName[0] != L'@') {
         search->Names.emplace_back(font->lfFaceName);

@@ -40,15 +40,15 @@ void UserMessages::FindConsole() {
     }
     // The C runtime's streams were opened before there was a console; they
     // are pointed at it now. A stream that was redirected stays as it was.
+    // A stream that cannot be reopened stays as it was: its lines are lost,
+    // as they would have been.
     FILE* reopened = nullptr;
-    if (!StandardOutputLeadsSomewhere()) {
-        freopen_s(&reopened, "CONOUT$", "w", stdout);
+    if (!StandardOutputLeadsSomewhere() && freopen_s(&reopened, "CONOUT$", "w", stdout) == 0) {
+        std::cout.clear();
     }
-    if (!StandardErrorLeadsSomewhere()) {
-        freopen_s(&reopened, "CONOUT$", "w", stderr);
+    if (!StandardErrorLeadsSomewhere() && freopen_s(&reopened, "CONOUT$", "w", stderr) == 0) {
+        std::cerr.clear();
     }
-    std::cout.clear();
-    std::cerr.clear();
 }
 
 int UserMessages::Answer(std::string_view text) {

@@ -146,13 +146,17 @@ void Win32Window::ShowFatal(std::string_view message) {
 
 LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
     if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(l);
+        // Windows hands a message its pointers, and keeps the window's
+        // own, as integers.
+        const auto* creation =
+            reinterpret_cast<const CREATESTRUCTW*>(l);  // NOLINT(performance-no-int-to-ptr)
         auto* created = static_cast<Win32Window*>(creation->lpCreateParams);
         // The window's first messages come before CreateWindowEx returns it.
         created->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     }
-    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Win32Window*>(  // NOLINT(performance-no-int-to-ptr)
+        GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr) {
         return DefWindowProcW(window, message, w, l);
     }

@@ -91,7 +91,9 @@ int RunWindowsProgram() {
             return 0;
         case FullScreenSaver: return RunWindow(WindowRole::Saver, nullptr);
         case Preview: {
-            const auto parent = reinterpret_cast<HWND>(asked.ParentWindow);
+            // A handle, as Windows wrote it on the command line.
+            const auto parent =
+                reinterpret_cast<HWND>(asked.ParentWindow);  // NOLINT(performance-no-int-to-ptr)
             if (IsWindow(parent) == FALSE) {
                 UserMessages::Refuse("no window " + std::to_string(asked.ParentWindow) +
                                      " to draw the preview in");
