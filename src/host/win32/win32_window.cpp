@@ -1,5 +1,6 @@
 #include "host/win32/win32_window.h"
 
+#include <exception>
 #include <string>
 #include <utility>
 
@@ -87,6 +88,7 @@ Win32Window::Win32Window(WindowRole role, HWND parent) : role_(role), parent_(pa
                               rect.top, rect.right - rect.left, rect.bottom - rect.top,
                               role_ == WindowRole::Preview ? parent_ : nullptr, nullptr,
                               GetModuleHandleW(nullptr), this);
+    ThrowKeptFault();
     if (window_ == nullptr) {
         throw HostFault("CreateWindowEx failed (error " + std::to_string(GetLastError()) + ")");
     }
@@ -121,12 +123,13 @@ void Win32Window::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& eve
         timer_.WaitForMessageOr(deadlineNs);
         DispatchWaiting();
     }
+    events_ = nullptr;
+    ThrowKeptFault();
     // The window a preview is drawn in may go without our own window being
     // told first.
     if (destroyed_ || (role_ == WindowRole::Preview && IsWindow(parent_) == FALSE)) {
         events.CloseRequested();
     }
-    events_ = nullptr;
 }
 
 bool Win32Window::DispatchWaiting() {
@@ -160,7 +163,20 @@ LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM w, LPA
     if (self == nullptr) {
         return DefWindowProcW(window, message, w, l);
     }
-    return self->Handle(message, w, l);
+    // A fault must not unwind through Windows' own frames: it is kept and
+    // thrown again once the message has been handed back.
+    try {
+        return self->Handle(message, w, l);
+    } catch (...) {
+        self->fault_ = std::current_exception();
+        return 0;
+    }
+}
+
+void Win32Window::ThrowKeptFault() {
+    if (fault_) {
+        std::rethrow_exception(std::exchange(fault_, nullptr));
+    }
 }
 
 LRESULT Win32Window::Handle(UINT message, WPARAM w, LPARAM l) {

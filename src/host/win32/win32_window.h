@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -49,6 +50,8 @@ private:
     // Hands every message already queued to the window; says whether
     // there was one.
     static bool DispatchWaiting();
+    // Throws the fault a message's handling kept, if any.
+    void ThrowKeptFault();
     LRESULT Handle(UINT message, WPARAM w, LPARAM l);
     bool HandleInput(UINT message, WPARAM w, LPARAM l);
     void Resized(WPARAM kind);
@@ -65,6 +68,7 @@ private:
     WindowEvents* events_ = nullptr;
     bool minimised_ = false;
     bool destroyed_ = false;
+    std::exception_ptr fault_;
 };
 
 }  // namespace bumblorbs
