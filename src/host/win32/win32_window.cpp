@@ -88,6 +88,11 @@ Win32Window::Win32Window(WindowRole role, HWND parent) : role_(role), parent_(pa
                               rect.top, rect.right - rect.left, rect.bottom - rect.top,
                               role_ == WindowRole::Preview ? parent_ : nullptr, nullptr,
                               GetModuleHandleW(nullptr), this);
+    if (fault_ && window_ != nullptr) {
+        // The destructor will not run: the window goes now.
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
     ThrowKeptFault();
     if (window_ == nullptr) {
         throw HostFault("CreateWindowEx failed (error " + std::to_string(GetLastError()) + ")");
