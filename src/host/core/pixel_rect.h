@@ -36,8 +36,12 @@ inline bool Intersect(const PixelRect& a, const PixelRect& b, PixelRect& both) {
     return !both.Empty();
 }
 
-// The least rectangle that holds both; an empty one adds nothing.
+// The least rectangle that holds both; an empty one adds nothing, and two
+// give an empty one at the origin.
 inline PixelRect Union(const PixelRect& a, const PixelRect& b) {
+    if (a.Empty() && b.Empty()) {
+        return {};
+    }
     if (a.Empty()) {
         return b;
     }

@@ -66,6 +66,22 @@ std::uint32_t Blend(std::uint32_t source, std::uint32_t target) {
     return 0xFF000000U | redBlue | (green << 8U);
 }
 
+// A pixel of the circle, 0xAARRGGBB, where `cover` says how much of it the
+// disc and the disc inside the outline cover: the ring between them is the
+// outline. Clear pixels are 0.
+std::uint32_t DiscPixel(const DiscShape::Cover& cover, Colour fill, Colour border) {
+    const auto alpha = static_cast<std::uint32_t>(std::lround(cover.Disc * 255));
+    if (alpha == 0) {
+        return 0;
+    }
+    const float ring = cover.Disc - cover.Inner;
+    const auto channel = [&](int fillChannel, int borderChannel) {
+        return Channel(fillChannel, borderChannel, cover.Inner, ring, cover.Disc);
+    };
+    return Argb(alpha, channel(RedOf(fill), RedOf(border)), channel(GreenOf(fill), GreenOf(border)),
+                channel(BlueOf(fill), BlueOf(border)));
+}
+
 }  // namespace
 
 DiscShape::DiscShape(int diameter)
@@ -90,59 +106,56 @@ BallSprite::BallSprite(const DiscShape& shape, Colour fill, Colour border)
       fillPixel_(Argb(255, static_cast<std::uint32_t>(RedOf(fill)),
                       static_cast<std::uint32_t>(GreenOf(fill)),
                       static_cast<std::uint32_t>(BlueOf(fill)))) {
-    const int diameter = diameter_;
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(diameter));
-    for (int y = 0; y < diameter; ++y) {
-        Row row{diameter, diameter, 0, 0, 0, 0, edges_.size()};
-        for (int x = 0; x < diameter; ++x) {
-            // The ring between the whole disc and the disc inside the
-            // outline is the outline.
-            const float disc = shape.At(x, y).Disc;
-            const float inner = shape.At(x, y).Inner;
-            const auto alpha = static_cast<std::uint32_t>(std::lround(disc * 255));
-            auto& pixel = pixels[static_cast<std::size_t>(x)];
-            if (alpha == 0) {
-                pixel = 0;
-                continue;
-            }
-            const float ring = disc - inner;
-            const std::uint32_t red = Channel(RedOf(fill), RedOf(border), inner, ring, disc);
-            const std::uint32_t green = Channel(GreenOf(fill), GreenOf(border), inner, ring, disc);
-            const std::uint32_t blue = Channel(BlueOf(fill), BlueOf(border), inner, ring, disc);
-            pixel = Argb(alpha, red, green, blue);
-            row.First = std::min(row.First, x);
-            row.End = x + 1;
-            if (alpha == 255) {
-                row.OpaqueFirst = std::min(row.OpaqueFirst, x);
-                row.OpaqueEnd = x + 1;
-            }
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(diameter_));
+    for (int y = 0; y < diameter_; ++y) {
+        for (int x = 0; x < diameter_; ++x) {
+            pixels[static_cast<std::size_t>(x)] = DiscPixel(shape.At(x, y), fill, border);
         }
-        if (row.OpaqueFirst > row.OpaqueEnd) {
-            row.OpaqueFirst = row.OpaqueEnd = row.End;
-        }
-        // The fill's run: from the first pixel of the opaque run that shows
-        // the plain fill to the last, where every pixel between shows it.
-        const auto at = [&](int x) { return pixels[static_cast<std::size_t>(x)]; };
-        row.FillFirst = row.FillEnd = row.OpaqueEnd;
-        for (int x = row.OpaqueFirst; x < row.OpaqueEnd; ++x) {
-            if (at(x) == fillPixel_) {
-                row.FillFirst = std::min(row.FillFirst, x);
-                row.FillEnd = x + 1;
-            }
-        }
-        for (int x = row.FillFirst; x < row.FillEnd; ++x) {
-            if (at(x) != fillPixel_) {
-                row.FillFirst = row.FillEnd = row.OpaqueEnd;
-                break;
-            }
-        }
+        Row row = RowOf(pixels);
+        row.Edges = edges_.size();
         for (int x = row.First; x < row.End; ++x) {
             if (x < row.FillFirst || x >= row.FillEnd) {
-                edges_.push_back(at(x));
+                edges_.push_back(pixels[static_cast<std::size_t>(x)]);
             }
         }
         rows_.push_back(row);
     }
+}
+
+BallSprite::Row BallSprite::RowOf(const std::vector<std::uint32_t>& pixels) const {
+    const int diameter = diameter_;
+    Row row{diameter, diameter, 0, 0, 0, 0, 0};
+    const auto at = [&](int x) { return pixels[static_cast<std::size_t>(x)]; };
+    for (int x = 0; x < diameter; ++x) {
+        const std::uint32_t alpha = at(x) >> 24U;
+        if (alpha != 0) {
+            row.First = std::min(row.First, x);
+            row.End = x + 1;
+        }
+        if (alpha == 255) {
+            row.OpaqueFirst = std::min(row.OpaqueFirst, x);
+            row.OpaqueEnd = x + 1;
+        }
+    }
+    if (row.OpaqueFirst > row.OpaqueEnd) {
+        row.OpaqueFirst = row.OpaqueEnd = row.End;
+    }
+    // The fill's run: from the first pixel of the opaque run that shows
+    // the plain fill to the last, where every pixel between shows it.
+    row.FillFirst = row.FillEnd = row.OpaqueEnd;
+    for (int x = row.OpaqueFirst; x < row.OpaqueEnd; ++x) {
+        if (at(x) == fillPixel_) {
+            row.FillFirst = std::min(row.FillFirst, x);
+            row.FillEnd = x + 1;
+        }
+    }
+    for (int x = row.FillFirst; x < row.FillEnd; ++x) {
+        if (at(x) != fillPixel_) {
+            row.FillFirst = row.FillEnd = row.OpaqueEnd;
+            break;
+        }
+    }
+    return row;
 }
 
 ArgbImage BallSprite::WholeImage() const {

@@ -94,7 +94,10 @@ private:
         int RightOfFill(int n) const { return FillFirst - First + n - FillEnd; }
     };
 
+    // The runs of a row of the circle's pixels; its edges are not yet kept.
+    Row RowOf(const std::vector<std::uint32_t>& pixels) const;
     void DrawRow(const Row& row, std::uint32_t* to, int left, int right) const;
+
     // The whole square as an image, to blend into pictures of other pixels;
     // made when first asked for.
     ArgbImage WholeImage() const;

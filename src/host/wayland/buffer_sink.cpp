@@ -36,19 +36,6 @@ void BufferSink::Background(std::uint32_t* to, int count) const {
     }
 }
 
-const std::uint32_t* BufferSink::SquareOf(std::size_t ball, const BallSprite& sprite,
-                                          std::uint32_t background) {
-    Square& square = squares_[ball];
-    const SquareLook look = sprite.LookOver(background);
-    if (square.Pixels.empty() || square.Look != look) {
-        const auto side = static_cast<std::size_t>(look.Diameter);
-        square.Look = look;
-        square.Pixels.assign(side * side, background);
-        sprite.DrawOverRows(square.Pixels.data(), side);
-    }
-    return square.Pixels.data();
-}
-
 bool BufferSink::PaintPlain(const PaintPlan& /*plan*/, const PixelRect& area,
                             const PlainArea& plain, const BallSprite* sprite,
                             std::uint32_t background) {
@@ -62,7 +49,7 @@ bool BufferSink::PaintPlain(const PaintPlan& /*plan*/, const PixelRect& area,
     PixelRect covered{};
     const std::uint32_t* square = nullptr;
     if (sprite != nullptr && plain.Ball && Intersect(plain.Square, area, covered)) {
-        square = SquareOf(*plain.Ball, *sprite, background);
+        square = squares_[*plain.Ball].Over(*sprite, background);
     }
     const int left = covered.x - area.x;
     const int right = area.x + area.w - (covered.x + covered.w);

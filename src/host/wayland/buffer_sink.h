@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/paint/ball_sprite.h"
+#include "host/paint/ball_square.h"
 #include "host/paint/pixel_view.h"
 #include "host/paint/tile_composer.h"
 #include "scene/scene.h"
@@ -34,24 +35,15 @@ public:
     void EndFrame() override {}
 
 private:
-    // A ball's square blended over the background, kept while its look and
-    // the background stay.
-    struct Square {
-        SquareLook Look;
-        std::vector<std::uint32_t> Pixels;
-    };
-
     // `count` background pixels at `to`.
     void Background(std::uint32_t* to, int count) const;
-    const std::uint32_t* SquareOf(std::size_t ball, const BallSprite& sprite,
-                                  std::uint32_t background);
 
     PixelView target_;
     // Each tile is copied in as soon as it is sent, so one room serves all.
     std::vector<std::uint32_t> room_;
     // A row of the background, as wide as the widest area yet.
     std::vector<std::uint32_t> backgroundRow_;
-    std::array<Square, BallCount> squares_;
+    std::array<BallSquare, BallCount> squares_;
 };
 
 }  // namespace bumblorbs

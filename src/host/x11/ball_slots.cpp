@@ -78,11 +78,8 @@ void BallSlots::PutSquare(std::size_t ball, const BallSprite& sprite, std::uint3
     const std::uint32_t* pixels = SlotPixels(ball, sprite, wanted);
     if (pixels == nullptr) {
         // No memory is attached: the square goes over the connection.
-        const auto side = static_cast<std::size_t>(wanted.Look.Diameter);
-        square_.assign(side * side, background);
-        sprite.DrawOverRows(square_.data(), side);
-        image_.Put(window_, gc_, square_.data(), wanted.Look.Diameter, wanted.Look.Diameter, from,
-                   part, false);
+        image_.Put(window_, gc_, square_.Over(sprite, background), wanted.Look.Diameter,
+                   wanted.Look.Diameter, from, part, false);
         return;
     }
     const PixelPoint at = wanted.Square();

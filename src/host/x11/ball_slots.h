@@ -5,8 +5,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
+#include "host/paint/ball_square.h"
 #include "host/paint/scene_painter.h"
 #include "host/x11/shared_image.h"
 #include "scene/scene.h"
@@ -77,9 +77,9 @@ private:
     bool usable_;
     int slotDiameter_ = 0;
     std::array<Slot, BallCount> slots_{};
-    // A square composed for a put over the connection, where there are no
-    // slots.
-    std::vector<std::uint32_t> square_;
+    // The last square composed for a put over the connection, where there
+    // are no slots.
+    BallSquare square_;
 };
 
 }  // namespace bumblorbs
