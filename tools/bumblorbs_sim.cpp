@@ -79,8 +79,9 @@ int main(int argc, char* argv[]) {
     std::string problem;
     const auto parsed = bumblorbs::ParseSimArguments(args, problem);
     if (!parsed) {
-        std::fprintf(stderr, "bumblorbs-sim: %s\n%s", problem.c_str(),
-                     bumblorbs::SimUsage().c_str());
+        std::fprintf(stderr,
+                     "bumblorbs-sim: %s\nTry 'bumblorbs-sim --help' for more information.\n",
+                     problem.c_str());
         return 2;
     }
     if (parsed->Help) {

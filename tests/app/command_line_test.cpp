@@ -51,9 +51,9 @@ TEST(CommandLineTest, UnderstandsItsFourOptionsAlone) {
     const CommandLine mistyped =
         ParseCommandLine(std::vector<std::string_view>{"--window-id", "0x"});
     EXPECT_EQ(mistyped.Problem, "bad window ID '0x' in --window-id (a number, decimal or 0x hex)");
-    // A mistyped ID is said in one line; an unknown word earns the usage.
-    EXPECT_FALSE(mistyped.ShowUsage);
-    EXPECT_TRUE(ParseCommandLine(std::vector<std::string_view>{"--bogus"}).ShowUsage);
+    // A mistyped ID is said in one line; an unknown word earns a pointer to --help.
+    EXPECT_FALSE(mistyped.PointAtHelp);
+    EXPECT_TRUE(ParseCommandLine(std::vector<std::string_view>{"--bogus"}).PointAtHelp);
     EXPECT_EQ(VersionText(), "Bumblorbs " BUMBLORBS_VERSION "\n");
 }
 

@@ -9,8 +9,17 @@
 //                                   its anti-aliasing, wider where blurred
 //   xinspect icon WINDOW            the sizes in the window's _NET_WM_ICON
 //   xinspect close WINDOW           asks the window to close, as a manager does
-//   xinspect window X Y W H         maps a grey window there, prints its ID and
-//                                   keeps it until killed, as a saver's preview
+//   xinspect window X Y W H [KIND]  maps a grey window there, prints its ID and
+//                                   keeps it until killed, as a saver's preview;
+//                                   KIND argb makes it a compositor's 32-bit
+//                                   ARGB window, input an input-only one
+//   xinspect alpha WINDOW           the window's pixels that are not opaque,
+//                                   then those that are not black
+//   xinspect manager                a window manager that maps what asks to be
+//                                   mapped and does nothing else, as the
+//                                   simplest tiling managers; until killed
+// With XINSPECT_SHOWN=1 in the environment, colours are read as the screen
+// shows them: through the colormap installed, not the pixels' own values.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -38,9 +47,32 @@ unsigned long Component(unsigned long pixel, unsigned long mask) {
     return ((pixel & mask) / lowest) * 255 / largest;
 }
 
+// Where colours are read as shown: the installed colormap, and what it
+// shows for each pixel value asked so far.
+Display* shownOn = nullptr;
+Colormap shownThrough = None;
+std::map<unsigned long, unsigned long> shownColours;
+
+unsigned long Shown(unsigned long pixel) {
+    const auto known = shownColours.find(pixel);
+    if (known != shownColours.end()) {
+        return known->second;
+    }
+    XColor colour{};
+    colour.pixel = pixel;
+    XQueryColor(shownOn, shownThrough, &colour);
+    const unsigned long rgb = (colour.red >> 8U) << 16U | (colour.green >> 8U) << 8U |
+                              static_cast<unsigned long>(colour.blue >> 8U);
+    shownColours.emplace(pixel, rgb);
+    return rgb;
+}
+
 // As RRGGBB, whatever the visual's depth and masks.
 unsigned long Rgb(XImage* image, int x, int y) {
     const unsigned long pixel = XGetPixel(image, x, y);
+    if (shownThrough != None) {
+        return Shown(pixel);
+    }
     return Component(pixel, image->red_mask) << 16 | Component(pixel, image->green_mask) << 8 |
            Component(pixel, image->blue_mask);
 }
@@ -181,14 +213,32 @@ int Close(Display* display, Window window) {
     return 0;
 }
 
-// A grey window of another client's, for the toy to draw into; it goes
-// with this process.
-int HoldWindow(Display* display, char** argv) {
-    const int screen = DefaultScreen(display);
-    const Window window =
-        XCreateSimpleWindow(display, RootWindow(display, screen), std::atoi(argv[0]),
-                            std::atoi(argv[1]), static_cast<unsigned>(std::atoi(argv[2])),
-                            static_cast<unsigned>(std::atoi(argv[3])), 0, 0, 0x808080);
+// A window of the kind asked for, black where it is transparent.
+Window MakeWindow(Display* display, const char* kind, int x, int y, unsigned width,
+                  unsigned height) {
+    const Window root = DefaultRootWindow(display);
+    const std::string asked = kind != nullptr ? kind : "";
+    if (asked == "input") {
+        XSetWindowAttributes none{};
+        return XCreateWindow(display, root, x, y, width, height, 0, 0, InputOnly, CopyFromParent, 0,
+                             &none);
+    }
+    XVisualInfo argb{};
+    if (asked == "argb" &&
+        XMatchVisualInfo(display, DefaultScreen(display), 32, TrueColor, &argb)) {
+        XSetWindowAttributes attributes{};
+        attributes.colormap = XCreateColormap(display, root, argb.visual, AllocNone);
+        return XCreateWindow(display, root, x, y, width, height, 0, 32, InputOutput, argb.visual,
+                             CWColormap | CWBackPixel | CWBorderPixel, &attributes);
+    }
+    return XCreateSimpleWindow(display, root, x, y, width, height, 0, 0, 0x808080);
+}
+
+// Another client's window, for the toy to draw into; it goes with this process.
+int HoldWindow(Display* display, char** argv, const char* kind) {
+    const Window window = MakeWindow(display, kind, std::atoi(argv[0]), std::atoi(argv[1]),
+                                     static_cast<unsigned>(std::atoi(argv[2])),
+                                     static_cast<unsigned>(std::atoi(argv[3])));
     XMapWindow(display, window);
     XSync(display, False);
     std::printf("%lu\n", window);
@@ -199,15 +249,77 @@ int HoldWindow(Display* display, char** argv) {
     }
 }
 
+// Read from the window itself: the root's picture has no alpha.
+int Alpha(Display* display, Window window) {
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display, window, &attributes) == 0) {
+        return Fail("no such window");
+    }
+    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(attributes.width),
+                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return Fail("cannot read the window");
+    }
+    const unsigned long depthBits =
+        attributes.depth >= 32 ? 0xFFFFFFFFUL : (1UL << attributes.depth) - 1;
+    const unsigned long alpha =
+        depthBits & ~(image->red_mask | image->green_mask | image->blue_mask);
+    long translucent = 0;
+    long lit = 0;
+    for (int y = 0; y < attributes.height; ++y) {
+        for (int x = 0; x < attributes.width; ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            translucent += (pixel & alpha) != alpha ? 1 : 0;
+            lit += Rgb(image, x, y) != 0 ? 1 : 0;
+        }
+    }
+    XDestroyImage(image);
+    std::printf("%ld %ld\n", translucent, lit);
+    return 0;
+}
+
+int Manage(Display* display) {
+    XSelectInput(display, DefaultRootWindow(display),
+                 SubstructureRedirectMask | SubstructureNotifyMask);
+    XSync(display, False);
+    std::printf("managing\n");
+    std::fflush(stdout);
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == MapRequest) {
+            XMapWindow(display, event.xmaprequest.window);
+        } else if (event.type == ConfigureRequest) {
+            const XConfigureRequestEvent& asked = event.xconfigurerequest;
+            XWindowChanges changes{
+                asked.x,     asked.y,     asked.width, asked.height, asked.border_width,
+                asked.above, asked.detail};
+            XConfigureWindow(display, asked.window, static_cast<unsigned>(asked.value_mask),
+                             &changes);
+        }
+        XFlush(display);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        return Fail("usage: xinspect count|dominant|icon|close|window ...");
+        return Fail("usage: xinspect count|dominant|icon|close|window|alpha ...");
     }
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
         return Fail("cannot open the display");
+    }
+    const char* shown = std::getenv("XINSPECT_SHOWN");
+    if (shown != nullptr && std::string(shown) == "1") {
+        int count = 0;
+        Colormap* installed = XListInstalledColormaps(display, DefaultRootWindow(display), &count);
+        if (count > 0) {
+            shownOn = display;
+            shownThrough = installed[0];
+        }
+        XFree(installed);
     }
     const std::string command = argv[1];
     int status = 2;
@@ -225,8 +337,12 @@ int main(int argc, char** argv) {
         status = Dominant(display);
     } else if (command == "icon" && argc == 3) {
         status = Icon(display, std::strtoul(argv[2], nullptr, 0));
-    } else if (command == "window" && argc == 6) {
-        status = HoldWindow(display, argv + 2);
+    } else if (command == "window" && (argc == 6 || argc == 7)) {
+        status = HoldWindow(display, argv + 2, argc == 7 ? argv[6] : nullptr);
+    } else if (command == "manager" && argc == 2) {
+        status = Manage(display);
+    } else if (command == "alpha" && argc == 3) {
+        status = Alpha(display, std::strtoul(argv[2], nullptr, 0));
     } else if (command == "close" && argc == 3) {
         status = Close(display, std::strtoul(argv[2], nullptr, 0));
     } else {

@@ -18,9 +18,15 @@ if [ "${2:-}" = "--update" ]; then
 fi
 diff -u "$golden" <(run)
 
+# Bad arguments: the fault and a pointer to --help, not the whole usage.
 status=0
-"$sim" --ticks -3 >/dev/null 2>&1 || status=$?
+said="$("$sim" --ticks -3 2>&1 >/dev/null)" || status=$?
 [ "$status" -eq 2 ] || { echo "bad arguments gave status $status, expected 2" >&2; exit 1; }
+[ "$said" = "bumblorbs-sim: bad value for --ticks: -3
+Try 'bumblorbs-sim --help' for more information." ] || {
+  echo "bad arguments said: $said" >&2
+  exit 1
+}
 
 # A big screen left for a small one: no ball may stay caught outside the
 # smaller interior, turned on every tick, counting and beeping without end.

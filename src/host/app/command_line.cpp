@@ -11,9 +11,9 @@ namespace {
 // The X protocol's IDs have their top three bits clear.
 constexpr unsigned long LargestWindowId = 0x1FFF'FFFF;
 
-CommandLine Refused(std::string problem, bool showUsage = true) {
+CommandLine Refused(std::string problem, bool pointAtHelp = true) {
     return {CommandLine::Action::Refuse, CommandLine::Target::OwnWindow, 0, std::move(problem),
-            showUsage};
+            pointAtHelp};
 }
 
 CommandLine InWindow(std::string_view text, std::string_view from) {

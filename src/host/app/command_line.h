@@ -17,10 +17,10 @@ struct CommandLine {
     Action What = Action::Run;
     Target Where = Target::OwnWindow;
     unsigned long WindowId = 0;
-    // For Refuse: what was wrong, for the user, and whether the usage helps:
-    // not for a window ID that is only mistyped.
+    // For Refuse: what was wrong, for the user, and whether a pointer to
+    // --help helps: not for a window ID that is only mistyped.
     std::string Problem;
-    bool ShowUsage = false;
+    bool PointAtHelp = false;
 };
 
 // `saverWindow` is XSCREENSAVER_WINDOW, empty where it is unset: with no

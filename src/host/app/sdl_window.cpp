@@ -30,16 +30,18 @@ int DisplayInUse() {
 // The window covers the whole output it opens on, above any panel: the
 // window manager or compositor is asked for full screen, on the output it
 // chooses. Placed at the bounds of the output under the pointer, without a
-// border, it covers that one where no manager runs.
+// border, it covers that one where no manager runs. It is made resizable:
+// SDL would otherwise pin its size hints (minimum = maximum) at creation,
+// which a manager may act on, tiling it, before they are cleared.
 WindowHandle OpenWindow(const std::string& caption) {
     const int display = DisplayInUse();
     SDL_Rect bounds;
     if (SDL_GetDisplayBounds(display, &bounds) != 0) {
         throw NoDisplay(std::string("cannot read the screen's size: ") + SDL_GetError());
     }
-    WindowHandle window(
-        SDL_CreateWindow(caption.c_str(), bounds.x, bounds.y, bounds.w, bounds.h,
-                         SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN));
+    WindowHandle window(SDL_CreateWindow(caption.c_str(), bounds.x, bounds.y, bounds.w, bounds.h,
+                                         SDL_WINDOW_BORDERLESS | SDL_WINDOW_RESIZABLE |
+                                             SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN));
     if (!window) {
         throw NoDisplay(std::string("SDL_CreateWindow: ") + SDL_GetError());
     }
@@ -142,7 +144,10 @@ void SdlWindow::Handle(const SDL_Event& event, WindowEvents& events) {
         case SDL_QUIT: events.CloseRequested(); break;
         case SDL_WINDOWEVENT: HandleWindowEvent(event.window, events); break;
         case SDL_MOUSEBUTTONUP: HandleRelease(event.button, events); break;
-        case SDL_SYSWMEVENT: outputFollower_.Handle(*event.syswm.msg); break;
+        case SDL_SYSWMEVENT:
+            outputFollower_.Handle(*event.syswm.msg);
+            colormapKeeper_.Handle(*event.syswm.msg);
+            break;
         default: break;
     }
 }

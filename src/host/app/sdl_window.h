@@ -6,6 +6,7 @@
 
 #include "host/sdl/sdl_handles.h"
 #include "host/window/host_window.h"
+#include "host/x11/x11_colormap.h"
 #include "host/x11/x11_input_watch.h"
 #include "host/x11/x11_output.h"
 
@@ -35,6 +36,7 @@ private:
     float pixelsPerPoint_;
     std::unique_ptr<WindowCanvas> canvas_;
     X11OutputFollower outputFollower_{window_.get()};
+    X11ColormapKeeper colormapKeeper_{window_.get()};
     X11InputWatch inputWatch_{window_.get()};
 };
 

@@ -1,17 +1,25 @@
 #include "host/app/show_watchdog.h"
 
+#include <system_error>
+
 #include "host/app/fatal_report.h"
 
 namespace bumblorbs {
 
-ShowWatchdog::ShowWatchdog(std::chrono::seconds limit)
-    : watcher_([this, limit] {
-          std::unique_lock lock(mutex_);
-          if (!shown_.wait_for(lock, limit, [this] { return done_; })) {
-              // The main thread is stuck inside the window system.
-              ExitAtOnce("the window manager did not show the window");
-          }
-      }) {}
+ShowWatchdog::ShowWatchdog(std::chrono::seconds limit) {
+    // Where no thread can be started, the window is shown unwatched: a
+    // stop signal still ends a hung start.
+    try {
+        watcher_ = std::thread([this, limit] {
+            std::unique_lock lock(mutex_);
+            if (!shown_.wait_for(lock, limit, [this] { return done_; })) {
+                // The main thread is stuck inside the window system.
+                ExitAtOnce("the window manager did not show the window");
+            }
+        });
+    } catch (const std::system_error&) {
+    }
+}
 
 ShowWatchdog::~ShowWatchdog() {
     {
@@ -19,7 +27,9 @@ ShowWatchdog::~ShowWatchdog() {
         done_ = true;
     }
     shown_.notify_one();
-    watcher_.join();
+    if (watcher_.joinable()) {
+        watcher_.join();
+    }
 }
 
 }  // namespace bumblorbs

@@ -9,7 +9,8 @@ namespace bumblorbs {
 
 // SDL waits without limit for the window manager to map a window it shows.
 // While this object lives, a window manager that never does so ends the
-// program with a clear message instead of leaving it hung.
+// program with a clear message instead of leaving it hung, where a thread
+// can be started to watch.
 class ShowWatchdog {
 public:
     explicit ShowWatchdog(std::chrono::seconds limit);

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <csignal>
 #include <ctime>
+#include <system_error>
 #include <thread>
 
 #include "host/app/fatal_report.h"
@@ -47,6 +48,20 @@ void AwaitStuckStop() {
         "server does not answer");
 }
 
+// Where no thread can be started (a process limit reached), the program
+// runs without the last resort: the event loop still sees a stop at its
+// next wake, and only a program stuck on its display is not ended.
+void StartLastResort() {
+    try {
+        std::thread(&AwaitStuckStop).detach();
+    } catch (const std::system_error&) {
+        close(wakeWrite);
+        close(wakeRead);
+        wakeWrite = -1;
+        wakeRead = -1;
+    }
+}
+
 void Hear(int signal) {
     struct sigaction previous {};
     if (sigaction(signal, nullptr, &previous) != 0 || previous.sa_handler == SIG_IGN) {
@@ -70,7 +85,7 @@ void HearStopSignals() {
     if (pipe2(ends, O_CLOEXEC) == 0 && fcntl(ends[1], F_SETFL, O_NONBLOCK) == 0) {
         wakeRead = ends[0];
         wakeWrite = ends[1];
-        std::thread(&AwaitStuckStop).detach();
+        StartLastResort();
     }
     Hear(SIGTERM);
     Hear(SIGINT);
@@ -78,6 +93,12 @@ void HearStopSignals() {
 
 bool StopRequested() { return stopRequested.load(); }
 
-void EndAtOnceOnStop() { endAtOnce.store(true); }
+void EndAtOnceOnStop() {
+    endAtOnce.store(true);
+    // A stop that came a moment before would otherwise wait on the user.
+    if (stopRequested.load()) {
+        _exit(1);
+    }
+}
 
 }  // namespace bumblorbs

@@ -8,14 +8,17 @@ namespace bumblorbs {
 // answer, it ends at once with status 1. SIGINT stays ignored where the
 // program was started with it ignored, as a background job is. SIGPIPE is
 // ignored: a write to a closed pipe fails and is reported like any other.
-// Call first thing, before any other thread starts.
+// Where no thread can be started, a stop is still seen by the event loop, but
+// nothing ends a program stuck on its display. Call before any other thread
+// starts.
 void HearStopSignals();
 
 // Whether SIGTERM or SIGINT has asked the program to stop.
 bool StopRequested();
 
 // From now on a stop signal ends the process at once with status 1, for a
-// program that has already said why it fails and only waits for the user.
+// program that has already said why it fails and only waits for the user;
+// where one has come already, the process ends now.
 void EndAtOnceOnStop();
 
 }  // namespace bumblorbs

@@ -3,11 +3,13 @@
 #include <SDL.h>
 
 #include <array>
+#include <chrono>
 #include <cstdlib>
 
 #include "host/app/fatal_report.h"
 #include "host/app/start_up_environment.h"
 #include "host/core/host_fault.h"
+#include "host/x11/display_probe.h"
 #include "host/x11/x11_errors.h"
 
 namespace bumblorbs {
@@ -17,6 +19,10 @@ std::string_view Environment(const char* variable) {
     const char* value = std::getenv(variable);
     return value != nullptr ? value : "";
 }
+
+// How long an X server may take to answer a new connection, as long as a
+// Wayland compositor may.
+constexpr std::chrono::milliseconds DisplayAnswerLimit{3000};
 
 // SDL's drivers that run without showing anything.
 constexpr std::array<std::string_view, 3> HeadlessDrivers{"dummy", "offscreen", "evdev"};
@@ -68,6 +74,11 @@ VideoSession::VideoSession(std::string_view sdlDriver) : video_(!sdlDriver.empty
     HandleX11Errors(&ExitAtOnce);
     // Our own Wayland window needs no SDL subsystem.
     if (video_) {
+        if (sdlDriver == "x11") {
+            if (auto problem = SilentDisplayProblem(Environment("DISPLAY"), DisplayAnswerLimit)) {
+                throw NoDisplay(*problem);
+            }
+        }
         if (const StartUpEnvironment quiet; SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
             if (sdlDriver == "x11") {
                 throw NoDisplay("cannot open display " + std::string(Environment("DISPLAY")));

@@ -4,10 +4,12 @@
 
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "host/core/host_fault.h"
 #include "host/core/monotonic_clock.h"
@@ -41,6 +43,23 @@ std::string PathOf(std::string_view socket) {
            std::string(socket);
 }
 
+// libwayland takes the descriptor WAYLAND_SOCKET names in place of a
+// socket path, and closes it when the connection fails: one of the standard
+// three would take stderr, and the line that says why, with it.
+void RefuseStandardSocket() {
+    const char* given = std::getenv("WAYLAND_SOCKET");
+    if (given == nullptr) {
+        return;
+    }
+    const std::string_view text(given);
+    int descriptor = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), descriptor);
+    if (error != std::errc() || end != text.data() + text.size() || descriptor <= 2) {
+        throw NoDisplay("WAYLAND_SOCKET=" + std::string(text) +
+                        " names no connection to a compositor (a descriptor above 2)");
+    }
+}
+
 [[noreturn]] void ThrowLost() { throw HostFault("lost the connection to the Wayland compositor"); }
 
 void OnSyncDone(void* data, wl_callback* /*callback*/, std::uint32_t /*serial*/) {
@@ -53,11 +72,15 @@ constexpr wl_callback_listener SyncListener{&OnSyncDone};
 
 WaylandConnection::WaylandConnection(std::string_view socket) : path_(PathOf(socket)) {
     wl_log_set_handler_client(&KeepLibraryMessage);
+    RefuseStandardSocket();
+    errno = 0;
     display_.reset(wl_display_connect(std::string(socket).c_str()));
     if (!display_) {
-        throw NoDisplay(
-            "cannot connect to the Wayland compositor at " + path_ + ": " +
-            (LastLibraryMessage().empty() ? std::strerror(errno) : LastLibraryMessage()));
+        // Some failures set no errno, whose text would be "Success".
+        const std::string reason = !LastLibraryMessage().empty() ? LastLibraryMessage()
+                                   : errno != 0                  ? std::string(std::strerror(errno))
+                                                                 : "no reason given";
+        throw NoDisplay("cannot connect to the Wayland compositor at " + path_ + ": " + reason);
     }
 }
 

@@ -4,8 +4,21 @@
 
 namespace bumblorbs {
 
-PixelPacking::PixelPacking(unsigned long redMask, unsigned long greenMask, unsigned long blueMask)
-    : red_(UnderMask(redMask)), green_(UnderMask(greenMask)), blue_(UnderMask(blueMask)) {}
+namespace {
+
+unsigned long DepthBits(int depth) {
+    constexpr int LongBits = 8 * sizeof(unsigned long);
+    return depth >= LongBits ? ~0UL : (1UL << static_cast<unsigned>(depth)) - 1;
+}
+
+}  // namespace
+
+PixelPacking::PixelPacking(unsigned long redMask, unsigned long greenMask, unsigned long blueMask,
+                           int depth)
+    : red_(UnderMask(redMask)),
+      green_(UnderMask(greenMask)),
+      blue_(UnderMask(blueMask)),
+      opaque_(DepthBits(depth) & ~(redMask | greenMask | blueMask)) {}
 
 PixelPacking::Component PixelPacking::UnderMask(unsigned long mask) {
     // A TrueColor mask is one run of set bits.

@@ -12,6 +12,7 @@
 #include "host/core/monotonic_clock.h"
 #include "host/core/owned_handle.h"
 #include "host/core/say.h"
+#include "host/x11/display_probe.h"
 #include "host/x11/visual_image_canvas.h"
 #include "host/x11/x11_tile_canvas.h"
 #include "host/x11/x11_window.h"
@@ -23,6 +24,9 @@ namespace {
 unsigned long watched = 0;
 // While the window is first looked at: whether the server said it does not exist.
 bool missing = false;
+
+// How long the X server may take to answer a new connection.
+constexpr std::chrono::milliseconds DisplayAnswerLimit{3000};
 
 // The longest wait with no tick due: a stop signal that another thread
 // took does not cut the wait short, and is seen at the next wake.
@@ -82,9 +86,12 @@ struct SaverWindow::Connection {
 };
 
 SaverWindow::SaverWindow(const std::string& displayName, std::optional<unsigned long> id,
-                         float (*dpiOf)(std::string_view resource))
-    : connection_(
-          new Connection{OwnedHandle<Display, XCloseDisplay>(XOpenDisplay(displayName.c_str()))}) {
+                         float (*dpiOf)(std::string_view resource)) {
+    if (auto problem = SilentDisplayProblem(displayName, DisplayAnswerLimit)) {
+        throw SaverDisplayUnreachable(*problem);
+    }
+    connection_ = std::make_unique<Connection>(
+        Connection{OwnedHandle<Display, XCloseDisplay>(XOpenDisplay(displayName.c_str()))});
     if (!connection_->Server) {
         throw SaverDisplayUnreachable("cannot open display " + displayName);
     }
@@ -96,6 +103,10 @@ SaverWindow::SaverWindow(const std::string& displayName, std::optional<unsigned 
     XWindowAttributes attributes;
     if (XGetWindowAttributes(display, id_, &attributes) == 0 || missing) {
         throw NoSuchWindow("there is no window " + HexId(id_) + " on display " + displayName);
+    }
+    if (attributes.c_class == InputOnly) {
+        throw NoSuchWindow("the window " + HexId(id_) + " on display " + displayName +
+                           " is input-only: it cannot be drawn in");
     }
     // Structure events say the window's size and its end; exposures, that
     // the server cleared a part of it. Any client may ask for these, on the

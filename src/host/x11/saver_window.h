@@ -16,7 +16,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// There is no window of the given ID. The message is one line for the user.
+// There is no window of the given ID that can be drawn in. The message is
+// one line for the user.
 class NoSuchWindow : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -35,7 +35,7 @@ public:
         : target_(target),
           attributes_(AttributesOf(target)),
           packing_(attributes_.visual->red_mask, attributes_.visual->green_mask,
-                   attributes_.visual->blue_mask),
+                   attributes_.visual->blue_mask, attributes_.depth),
           gc_(MakeGC(target.Connection, target.Id)) {}
 
     void Present(ScenePainter& painter, const Scene& scene, const Damage& damage, SDL_Point size) {

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace bumblorbs {
@@ -31,10 +32,15 @@ int OnProtocolError(Display* display, XErrorEvent* error) {
     if (error->error_code == BadWindow || error->error_code == BadDrawable) {
         static std::once_flag closing;
         std::call_once(closing, [] {
-            std::thread([] {
-                std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            try {
+                std::thread([] {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+                    onLostDisplay("the window was closed by another program");
+                }).detach();
+            } catch (const std::system_error&) {
+                // No thread to wait in: say it at once.
                 onLostDisplay("the window was closed by another program");
-            }).detach();
+            }
         });
         return 0;
     }

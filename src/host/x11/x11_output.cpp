@@ -50,21 +50,16 @@ bool ManagerRuns(Display* display) {
            (root.all_event_masks & SubstructureRedirectMask) != 0;
 }
 
-// SDL pins a window that is not resizable at its first size (minimum =
-// maximum), which managers that obey size hints keep even when the output
-// shrinks, and names its first position, which they keep even where it lies
-// on another output than the one they would choose.
-void UnpinSizeHints(Display* display, Window window, bool managed) {
+// SDL names the window's first position in its size hints, which managers
+// keep even where it lies on another output than the one they would choose.
+void DropPositionHints(Display* display, Window window) {
     using SizeHints = OwnedHandle<XSizeHints, XFree>;
     const SizeHints hints(XAllocSizeHints());
     long supplied = 0;
     if (!hints || XGetWMNormalHints(display, window, hints.get(), &supplied) == 0) {
         return;
     }
-    hints->flags &= ~(PMinSize | PMaxSize);
-    if (managed) {
-        hints->flags &= ~(USPosition | PPosition);
-    }
+    hints->flags &= ~(USPosition | PPosition);
     XSetWMNormalHints(display, window, hints.get());
 }
 
@@ -102,9 +97,8 @@ bool PrepareFullScreenOnX11(SDL_Window* window) {
         return false;
     }
     Display* display = x11->Connection;
-    const bool managed = ManagerRuns(display);
-    UnpinSizeHints(display, x11->Id, managed);
-    if (managed) {
+    if (ManagerRuns(display)) {
+        DropPositionHints(display, x11->Id);
         AddFullScreenState(display, x11->Id);
     }
     XFlush(display);

@@ -4,11 +4,11 @@
 
 namespace bumblorbs {
 
-// Readies a new, still hidden window to cover an output; returns false if
-// it is not on X11. Its size hints no longer pin its size. Where a window
-// manager runs, they name no position either, and the window's own
-// _NET_WM_STATE holds the full-screen state, once: the manager reads it when
-// it maps the window, and places and sizes the window itself. SDL is spared
+// Readies a new, still hidden and resizable window to cover an output;
+// returns false if it is not on X11. Where a window manager runs, its size
+// hints name no position, and the window's own _NET_WM_STATE holds the
+// full-screen state, once: the manager reads it when it maps the window,
+// and places and sizes the window itself. SDL is spared
 // its wait for an answer at start. On a bare X server the window keeps the
 // place and size it was made with.
 bool PrepareFullScreenOnX11(SDL_Window* window);
