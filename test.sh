@@ -32,3 +32,12 @@ fi
 
 echo "Every test:"
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+# The Windows program, cross-built with mingw-w64 and tested under Wine (in
+# German too, for its digit grouping). Its end-to-end tests read the screen
+# with the Linux build's pixel reader.
+bumblorbs_make_locale de_DE
+bumblorbs_configure windows
+bumblorbs_compile windows
+echo "The Windows tests, under Wine:"
+ctest --test-dir build-windows --output-on-failure

@@ -14,6 +14,7 @@ BUMBLORBS_TEST_PACKAGES=(
   weston xwayland libegl-mesa0 libgl1-mesa-dri kwin-wayland sway
   desktop-file-utils appstream dpkg-dev file lintian python3 pulseaudio pulseaudio-utils
   cppcheck clang-tidy
+  g++-mingw-w64-x86-64-posix wine wine64 nsis googletest unzip locales
 )
 
 bumblorbs_install_missing() {
@@ -39,6 +40,23 @@ bumblorbs_install_missing() {
   "${sudo[@]}" apt-get update -q
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# bumblorbs_make_locale NAME: generates a glibc locale such as de_DE where it
+# is missing and this shell may (root or sudo); else says so and goes on.
+# The Windows tests give it to Wine, which takes its user locale from it.
+bumblorbs_make_locale() {
+  local name="$1"
+  if locale -a | grep -qx "$name.utf8"; then
+    return 0
+  fi
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "cannot generate the locale $name.UTF-8" >&2; return 0; }
+    sudo=(sudo)
+  fi
+  "${sudo[@]}" localedef -i "$name" -f UTF-8 "$name.UTF-8" ||
+    echo "cannot generate the locale $name.UTF-8" >&2
 }
 
 # bumblorbs_configure PRESET [cmake options...]: configures the preset's

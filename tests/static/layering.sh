@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Dependencies point one way: host -> behaviour -> scene, and within the host
 # app -> x11 and wayland -> window -> paint -> text -> core, with ttf -> sdl
-# -> paint for SDL's own pictures and glyphs, and audio beside them. Every quoted include of the project's sources must stay within what
-# its folder may see, the folders that run without a display include no
-# platform header, and each window system's headers are included in its own
-# room only.
+# -> paint for SDL's own pictures and glyphs, and audio beside them; on
+# Windows, win32 -> window. Every quoted include of the project's sources
+# must stay within what its folder may see, the folders that run without a
+# display include no platform header, and each window system's headers are
+# included in its own room only.
 #   tests/static/layering.sh SOURCE_DIR
 set -euo pipefail
 cd "$1"
@@ -23,7 +24,8 @@ declare -A may_see=(
   [src/host/x11]="scene host/core host/sdl host/text host/paint host/window host/x11"
   [src/host/wayland]="scene behaviour host/core host/text host/paint host/window host/wayland"
   [src/host/app]="scene behaviour host/core host/sdl host/text host/ttf host/paint host/window host/wayland host/x11 host/audio host/app"
-  [src]="host/app host/core"
+  [src/host/win32]="scene behaviour host/core host/paint host/text host/window host/win32"
+  [src]="host/app host/core host/win32"
   [tools]="scene behaviour host/core tools"
 )
 # The painter and the text core build for any window system, so they include
@@ -33,9 +35,11 @@ platform_free="src/scene src/behaviour src/host/core src/host/text src/host/pain
 # protocols' code is generated at build time, for that room)
 xlib_headers='X11/'
 wayland_headers='(wayland-|[a-z-]*-client-protocol\.h)'
+windows_headers='(windows|winver|mmsystem|timeapi|shellapi|shellscalingapi)\.h'
 declare -A window_system=(
   [src/host/x11]="$xlib_headers"
   [src/host/wayland]="$wayland_headers"
+  [src/host/win32]="$windows_headers"
 )
 
 problems=0
@@ -64,7 +68,7 @@ while IFS= read -r file; do
     echo "$file: $folder must build without SDL, Xlib or fontconfig"
     problems=$((problems + 1))
   fi
-  for headers in "$xlib_headers" "$wayland_headers"; do
+  for headers in "$xlib_headers" "$wayland_headers" "$windows_headers"; do
     if [[ "${window_system[$folder]:-}" != "$headers" ]] &&
        grep -n -E "^#include <$headers" "$file"; then
       echo "$file: only the room of its window system may include its headers"

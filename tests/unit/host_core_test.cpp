@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <set>
 
 #include "host/core/ding.h"
@@ -69,20 +68,6 @@ TEST(FormatByPatternTest, GroupsDigitsByThreesWithTheGivenSeparator) {
     EXPECT_EQ(FormatByPattern(1234, "####", ","), "1234");
     // '#' places show no insignificant zero.
     EXPECT_EQ(FormatByPattern(0, "#,###", ","), "");
-}
-
-TEST(FormatByPatternTest, LocaleWithoutASeparatorGivesAComma) {
-    const char* saved = std::getenv("LC_ALL");
-    const std::string restore = saved != nullptr ? saved : "";
-    setenv("LC_ALL", "C", 1);
-    EXPECT_EQ(LocaleGroupSeparator(), ",");
-    setenv("LC_ALL", "no_SUCH.locale", 1);
-    EXPECT_EQ(LocaleGroupSeparator(), ",");
-    if (saved != nullptr) {
-        setenv("LC_ALL", restore.c_str(), 1);
-    } else {
-        unsetenv("LC_ALL");
-    }
 }
 
 constexpr std::int64_t Ms = 1'000'000;

@@ -2,6 +2,7 @@
 
 #include "host/audio/beeper.h"
 #include "host/core/local_clock.h"
+#include "host/core/locale_separator.h"
 #include "host/core/number_format.h"
 
 namespace bumblorbs {

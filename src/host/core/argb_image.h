@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -16,7 +17,7 @@ struct ArgbImage {
     explicit operator bool() const { return Pixels != nullptr; }
     std::uint32_t At(int x, int y) const { return Row(y)[x]; }
     const std::uint32_t* Row(int y) const {
-        return Pixels + static_cast<long>(y) * static_cast<long>(Stride);
+        return Pixels + static_cast<std::ptrdiff_t>(y) * static_cast<std::ptrdiff_t>(Stride);
     }
 };
 

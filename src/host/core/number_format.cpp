@@ -1,8 +1,5 @@
 #include "host/core/number_format.h"
 
-#include <langinfo.h>
-#include <locale.h>
-
 namespace bumblorbs {
 
 std::string FormatByPattern(std::int64_t value, std::string_view pattern,
@@ -27,16 +24,6 @@ std::string FormatByPattern(std::int64_t value, std::string_view pattern,
         ++inGroup;
     }
     return value < 0 ? "-" + digits : digits;
-}
-
-std::string LocaleGroupSeparator() {
-    std::string separator;
-    locale_t user = newlocale(LC_NUMERIC_MASK, "", nullptr);
-    if (user != nullptr) {
-        separator = nl_langinfo_l(THOUSEP, user);
-        freelocale(user);
-    }
-    return separator.empty() ? "," : separator;
 }
 
 }  // namespace bumblorbs

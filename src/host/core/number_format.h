@@ -12,8 +12,4 @@ namespace bumblorbs {
 std::string FormatByPattern(std::int64_t value, std::string_view pattern,
                             std::string_view separator);
 
-// The user's digit-group separator (LC_NUMERIC), or a comma where the locale
-// defines none. Leaves the process's own locale untouched.
-std::string LocaleGroupSeparator();
-
 }  // namespace bumblorbs

@@ -1,0 +1,3 @@
+#include "host/win32/windows_program.h"
+
+int main() { return bumblorbs::RunWindowsProgram(); }
