@@ -134,6 +134,14 @@ wait_exit() {
 
 alive() { kill -0 "$APP_PID" 2>/dev/null; }
 
+# must_reach USER PATH: fails, saying why, unless USER can read PATH. What a
+# test runs as another user lives in the test's own folder, never in the
+# build, which that user may not be able to enter.
+must_reach() {
+  runuser -u "$1" -- test -r "$2" ||
+    fail "the user $1 cannot reach $2 (TMPDIR must be a folder every user can enter)"
+}
+
 # wait_until SECONDS COMMAND...: runs COMMAND until it succeeds, and fails
 # (returns 1) if it has not within SECONDS, which may have a fraction.
 wait_until() {
