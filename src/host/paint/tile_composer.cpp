@@ -1,6 +1,7 @@
 #include "host/paint/tile_composer.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace bumblorbs {
 namespace {
@@ -21,14 +22,20 @@ void PaintRect(ScenePainter& painter, const Scene& scene, const PaintPlan& plan,
         }
         return;
     }
-    const auto width = static_cast<std::size_t>(rect.w);
-    const int rowsPerTile =
-        static_cast<int>(std::max<std::size_t>(1, sink.MaxTilePixels() / width));
+    // Bands of whole rows; where one row alone is more than a tile holds
+    // (a very wide window), each band is cut across into tiles too.
+    const int most = static_cast<int>(std::min<std::size_t>(sink.MaxTilePixels(), INT_MAX));
+    const int pieceWidth = std::max(1, std::min(rect.w, most));
+    const int rowsPerTile = std::max(1, most / pieceWidth);
     for (int top = rect.y; top < rect.y + rect.h; top += rowsPerTile) {
-        const SDL_Rect band{rect.x, top, rect.w, std::min(rowsPerTile, rect.y + rect.h - top)};
-        std::uint32_t* pixels = sink.Room(width * static_cast<std::size_t>(band.h));
-        painter.PaintTile(pixels, scene, plan, band);
-        sink.Send({pixels, band});
+        const int rows = std::min(rowsPerTile, rect.y + rect.h - top);
+        for (int left = rect.x; left < rect.x + rect.w; left += pieceWidth) {
+            const SDL_Rect band{left, top, std::min(pieceWidth, rect.x + rect.w - left), rows};
+            std::uint32_t* pixels =
+                sink.Room(static_cast<std::size_t>(band.w) * static_cast<std::size_t>(rows));
+            painter.PaintTile(pixels, scene, plan, band);
+            sink.Send({pixels, band});
+        }
     }
 }
 

@@ -43,7 +43,8 @@ public:
 // them; the rest are composed into tiles of their own, tightly packed and
 // small enough to stay in the cache while they are composed, and handed to
 // the sink. Rectangles too large for one tile (a full repaint) go in bands
-// of whole rows.
+// of whole rows, each cut across where one row is more than a tile holds.
+// No tile ever has more pixels than the sink's MaxTilePixels.
 void ComposeTiles(ScenePainter& painter, const Scene& scene, const PaintPlan& plan, TileSink& sink);
 
 }  // namespace bumblorbs
