@@ -175,10 +175,18 @@ stays() {
 
 # moves_on N: waits until the screen has changed N times, each within 3 s:
 # the balls have gone on for at least N frames, however busy the machine.
+# One read of the screen for each change: under load a read takes long.
 moves_on() {
-  local _
+  local last now deadline _
+  last="$(screen_hash)"
   for _ in $(seq "$1"); do
-    screen_changes || return 1
+    deadline="$(deadline_after 3)"
+    now="$(screen_hash)"
+    while [ "$now" = "$last" ]; do
+      [ "$(date +%s%N)" -lt "$deadline" ] || return 1
+      now="$(screen_hash)"
+    done
+    last="$now"
   done
 }
 

@@ -46,7 +46,7 @@ start_wayland_app
 wait_until 10 more_than 800 white_in_label1_at 2 || fail "no instruction text at scale 2"
 # The whole output, not a part of it, shows the sixty balls, four times
 # their area at scale 1.
-moves_on 20 || fail "the balls stopped at scale 2"
+moves_on 10 || fail "the balls stopped at scale 2"
 lit="$(least_of 3 eval 'echo $((1280 * 960 - $(count_colour 0 0 1280 960 000000)))')"
 [ "$lit" -gt 150000 ] && [ "$lit" -lt 250000 ] ||
   fail "$lit pixels are not background at scale 2, where about 205,000 are right"
