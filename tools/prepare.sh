@@ -13,6 +13,7 @@ BUMBLORBS_TEST_PACKAGES=(
   fonts-dejavu-core man-db xscreensaver
   weston xwayland libegl-mesa0 libgl1-mesa-dri kwin-wayland sway
   desktop-file-utils appstream dpkg-dev file lintian python3 pulseaudio pulseaudio-utils
+  iproute2 procps
   cppcheck clang-tidy
   g++-mingw-w64-x86-64-posix wine wine64 nsis googletest unzip locales
 )

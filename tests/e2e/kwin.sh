@@ -41,8 +41,8 @@ pass "scale 1.5: balls of $((FILL + 2)) real pixels, sharp outlines, label and c
 
 # A release over the label does nothing; elsewhere, left paints and right ends.
 release 1 60 35
-sleep 0.3
-[ "$(dominant)" = 000000 ] || fail "a release over the label painted the background"
+on_black() { [ "$(dominant)" = 000000 ]; }
+stays 0.5 on_black || fail "a release over the label painted the background"
 left_paints_right_ends 1200 900
 pass "releases: over the label nothing, left paints, right ends with status 0"
 

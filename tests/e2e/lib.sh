@@ -23,8 +23,7 @@ cleanup() {
     kill -9 "$APP_PID" 2>/dev/null || true
   fi
   if [ -n "$WESTON_PID" ]; then
-    kill "$WESTON_PID" 2>/dev/null || true
-    wait "$WESTON_PID" 2>/dev/null || true
+    end_helper "$WESTON_PID"
   fi
   bumblorbs_stop_xvfb
   rm -rf "$WORK"
@@ -99,8 +98,7 @@ while True:
 
 # stop_weston: ends the compositor (and its XWayland) under whatever runs on it.
 stop_weston() {
-  kill "$WESTON_PID"
-  wait "$WESTON_PID" 2>/dev/null || true
+  end_helper "$WESTON_PID"
   WESTON_PID=""
 }
 
@@ -134,19 +132,85 @@ wait_exit() {
 
 alive() { kill -0 "$APP_PID" 2>/dev/null; }
 
+# must_reach USER PATH: fails, saying why, unless USER can read PATH. What a
+# test runs as another user lives in the test's own folder, never in the
+# build, which that user may not be able to enter.
+must_reach() {
+  runuser -u "$1" -- test -r "$2" ||
+    fail "the user $1 cannot reach $2 (TMPDIR must be a folder every user can enter)"
+}
+
 # wait_until SECONDS COMMAND...: runs COMMAND until it succeeds, and fails
 # (returns 1) if it has not within SECONDS, which may have a fraction.
 wait_until() {
   local limit="$1"
   shift
   local deadline
-  # In milliseconds first: mawk's %d stops at 2^31, about 2.1 s in nanoseconds.
-  deadline=$(($(date +%s%N) + $(awk -v s="$limit" 'BEGIN {printf "%d", s * 1000}') * 1000000))
+  deadline="$(deadline_after "$limit")"
   until "$@"; do
     [ "$(date +%s%N)" -lt "$deadline" ] || return 1
     sleep 0.05
   done
 }
+
+# deadline_after SECONDS: the clock in nanoseconds that many seconds, which
+# may have a fraction, from now.
+deadline_after() {
+  # In milliseconds first: mawk's %d stops at 2^31, about 2.1 s in nanoseconds.
+  echo $(($(date +%s%N) + $(awk -v s="$1" 'BEGIN {printf "%d", s * 1000}') * 1000000))
+}
+
+# stays SECONDS COMMAND...: whether COMMAND keeps succeeding for SECONDS,
+# checked all along; false at the first check where it does not. For what
+# must not happen, where nothing shows that it had its chance to.
+stays() {
+  local deadline
+  deadline="$(deadline_after "$1")"
+  shift
+  while [ "$(date +%s%N)" -lt "$deadline" ]; do
+    "$@" || return 1
+    sleep 0.05
+  done
+}
+
+# moves_on N: waits until the screen has changed N times, each within 3 s:
+# the balls have gone on for at least N frames, however busy the machine.
+# One read of the screen for each change: under load a read takes long.
+moves_on() {
+  local last now deadline _
+  last="$(screen_hash)"
+  for _ in $(seq "$1"); do
+    deadline="$(deadline_after 3)"
+    now="$(screen_hash)"
+    while [ "$now" = "$last" ]; do
+      [ "$(date +%s%N)" -lt "$deadline" ] || return 1
+      now="$(screen_hash)"
+    done
+    last="$now"
+  done
+}
+
+# catches SIGNAL: whether the program has put a handler of its own on
+# SIGNAL (a name such as TERM), which it does early in its start.
+catches() {
+  local mask
+  mask="$(awk '/^SigCgt:/ {print $2}' "/proc/$APP_PID/status" 2>/dev/null)"
+  [ -n "$mask" ] && (((16#$mask >> ($(kill -l "$1") - 1)) & 1))
+}
+
+# end_helper PID: ends a helper with SIGTERM, or with SIGKILL when it has
+# not ended within 5 s, and reaps it.
+end_helper() {
+  kill "$1" 2>/dev/null || true
+  local ended=1
+  wait_until 5 gone_process "$1" || ended=0
+  if [ "$ended" -eq 0 ]; then
+    kill -9 "$1" 2>/dev/null || true
+  fi
+  wait "$1" 2>/dev/null || true
+}
+# gone_process PID: whether PID has ended, reaped or not.
+gone_process() { ! kill -0 "$1" 2>/dev/null || [[ "$(ps -o stat= -p "$1")" == Z* ]]; }
 
 # more_than N COMMAND...: whether COMMAND prints a number above N.
 # least_of N COMMAND...: the least number the command prints in N reads of

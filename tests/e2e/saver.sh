@@ -72,7 +72,7 @@ pass "--root draws on the root window, and SIGTERM ends it with status 0 within 
 
 # A saver that changes its mind at once, before the first frame.
 start_saver --root
-sleep 0.1
+wait_until 2 catches TERM || fail "SIGTERM is not taken at start"
 kill -TERM "$APP_PID"
 wait_exit 1
 [ "$EXIT_STATUS" -eq 0 ] && [ ! -s "$APP_LOG" ] || fail "SIGTERM at start gave status $EXIT_STATUS"

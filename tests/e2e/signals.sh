@@ -27,11 +27,16 @@ ends_soon_after() {
   [ "$EXIT_STATUS" -lt 128 ] || fail "$2: ended by signal $((EXIT_STATUS - 128))"
 }
 
-# An X server that is stopped, with the program drawing to it.
+# An X server that is stopped, with the program drawing to it: what the
+# program sends lies unread in the server's socket.
+unread_by_server() {
+  ss -xpn | awk -v server="pid=$XVFB_PID," '$2 == "ESTAB" && index($0, server) {sum += $3}
+    END {print sum + 0}'
+}
 start_app
 wait_window >/dev/null
 kill -STOP "$XVFB_PID"
-sleep 0.5
+wait_until 5 more_than 0 unread_by_server || fail "the program sent nothing to the stopped server"
 ends_soon_after TERM "X server stopped"
 kill -CONT "$XVFB_PID"
 pass "SIGTERM ends the program while the X server is stopped (status $EXIT_STATUS)"
@@ -49,11 +54,13 @@ open(sys.argv[1], "w").write(str(number))
 clients = []
 while True:
     clients.append(server.accept())
+    open(sys.argv[1] + ".called", "w").close()
 PY
 SILENT_PID=$!
 wait_until 5 test -s "$WORK/silent" || fail "the silent display did not start"
 start_app DISPLAY="127.0.0.1:$(cat "$WORK/silent")"
-sleep 0.5
+wait_until 5 test -e "$WORK/silent.called" || fail "the program did not call the silent display"
+wait_until 2 catches INT || fail "SIGINT is not taken"
 alive || fail "the program did not wait on the silent display"
 ends_soon_after INT "silent display"
 kill "$SILENT_PID"

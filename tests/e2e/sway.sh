@@ -17,9 +17,12 @@ mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 chmod 755 "$WORK"
 chown "$user" "$XDG_RUNTIME_DIR"
 printf 'output X11-1 mode 640x480\ndefault_border none\n' >"$XDG_RUNTIME_DIR/config"
-runuser -u "$user" -- env -i PATH=/usr/bin:/bin HOME="$XDG_RUNTIME_DIR" DISPLAY="$DISPLAY" \
-  XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" WLR_BACKENDS=x11 WLR_RENDERER=pixman WLR_X11_OUTPUTS=1 \
-  sway -c "$XDG_RUNTIME_DIR/config" >"$WORK/sway.log" 2>&1 &
+must_reach "$user" "$XDG_RUNTIME_DIR/config"
+# From a folder its user can enter, not from the build, which it may not.
+(cd "$XDG_RUNTIME_DIR" && exec runuser -u "$user" -- env -i PATH=/usr/bin:/bin \
+  HOME="$XDG_RUNTIME_DIR" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
+  WLR_BACKENDS=x11 WLR_RENDERER=pixman WLR_X11_OUTPUTS=1 \
+  sway -c "$XDG_RUNTIME_DIR/config") >"$WORK/sway.log" 2>&1 &
 HELPER_PIDS+=($!)
 sway_socket() { ls "$XDG_RUNTIME_DIR" | grep -m 1 '^wayland-[0-9]*$'; }
 if ! wait_until 10 sway_socket >/dev/null; then

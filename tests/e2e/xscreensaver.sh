@@ -4,12 +4,16 @@
 # balls, the instruction and the count over the whole screen; deactivated,
 # the toy's process is gone within a second, and it never beeped.
 # XScreenSaver launches no hacks as root, so as root the daemon runs as a
-# system user this test creates (bumblorbs-saver) where it is missing.
+# system user this test creates (bumblorbs-saver) where it is missing. That
+# user may not reach the build (a clone under /root or in a 0700 folder), so
+# the daemon runs a copy of the toy in the test's own folder.
 source "$(dirname "$0")/lib.sh"
 
 bumblorbs_start_xvfb 800x600
 saver_home="$WORK/home"
 mkdir "$saver_home"
+toy="$WORK/bumblorbs"
+install -m 755 "$BUMBLORBS" "$toy"
 as_saver_user=(env)
 if [ "$(id -u)" -eq 0 ]; then
   id bumblorbs-saver >/dev/null 2>&1 ||
@@ -17,6 +21,7 @@ if [ "$(id -u)" -eq 0 ]; then
   chmod 755 "$WORK"
   chown bumblorbs-saver: "$saver_home"
   as_saver_user=(setpriv --reuid=bumblorbs-saver --regid=bumblorbs-saver --clear-groups env)
+  must_reach bumblorbs-saver "$toy"
 fi
 cat >"$saver_home/.xscreensaver" <<CONFIG
 mode: one
@@ -25,9 +30,11 @@ lock: False
 fade: False
 unfade: False
 splash: False
-programs: $BUMBLORBS --root
+programs: $toy --root
 CONFIG
-saver() { "${as_saver_user[@]}" HOME="$saver_home" "$@"; }
+# From the saver's home: the daemon and its toy keep a working folder
+# their user can enter.
+saver() { (cd "$saver_home" && exec "${as_saver_user[@]}" HOME="$saver_home" "$@"); }
 
 saver SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$saver_home/audio.raw" \
   xscreensaver --no-splash --verbose >"$WORK/xscreensaver.log" 2>&1 &
@@ -36,7 +43,7 @@ trap 'kill "$SAVER_PID" 2>/dev/null || true; cleanup' EXIT
 daemon_ready() { saver xscreensaver-command -time >/dev/null 2>&1; }
 wait_until 10 daemon_ready || { cat "$WORK/xscreensaver.log" >&2; fail "xscreensaver did not start"; }
 
-toy_pid() { pgrep -u "$(saver id -u)" -f "^$BUMBLORBS --root"; }
+toy_pid() { pgrep -u "$(saver id -u)" -f "^$toy --root"; }
 saver xscreensaver-command -activate >/dev/null
 wait_until 5 toy_pid >/dev/null || { cat "$WORK/xscreensaver.log" >&2; fail "xscreensaver did not start the toy"; }
 pid="$(toy_pid)"
