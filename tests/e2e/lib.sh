@@ -107,6 +107,25 @@ start_wayland_app() {
   start_app -u DISPLAY WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" SDL_AUDIODRIVER=dummy "$@"
 }
 
+# start_on_second_output: weston with two outputs of 400x300, whose windows
+# on the Xvfb weston stacks at its top-left: the second (its id in
+# SECOND_OUTPUT) is moved to the right, the pointer clicks there, and the
+# program starts as a native client; fails unless it covers that output.
+start_on_second_output() {
+  start_weston 800x300 --output-count=2 --width=400 --height=300
+  SECOND_OUTPUT="$(xwininfo -root -tree | awk '/Weston Compositor - screen1/ {print $1}')"
+  [ -n "$SECOND_OUTPUT" ] || fail "weston shows no second output"
+  xdotool windowmove "$SECOND_OUTPUT" 400 0
+  release 1 600 150
+  # Under load weston may not yet have drawn the first output, which is
+  # black until it does.
+  wait_until 5 left_uncovered || fail "weston did not draw its first output"
+  start_wayland_app
+  wait_until 5 right_covered || fail "the window is not on the output with the pointer and focus"
+}
+left_uncovered() { [ "$(count_colour 0 100 400 200 000000)" -lt 1000 ]; }
+right_covered() { [ "$(count_colour 400 0 400 300 000000)" -gt 30000 ]; }
+
 # wait_window: prints the program's window id once it is shown.
 wait_window() {
   local id

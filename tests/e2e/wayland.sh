@@ -65,20 +65,7 @@ wait_exit 5
 pass "the compositor's exit ends the toy with status 1 and one line"
 bumblorbs_stop_xvfb
 
-# Two outputs, whose windows on the Xvfb weston stacks at its top-left: the
-# second is moved to the right, and the pointer clicks there first.
-start_weston 800x300 --output-count=2 --width=400 --height=300
-second="$(xwininfo -root -tree | awk '/Weston Compositor - screen1/ {print $1}')"
-[ -n "$second" ] || fail "weston shows no second output"
-xdotool windowmove "$second" 400 0
-release 1 600 150
-# Under load weston may not yet have drawn the first output, which is
-# black until it does.
-left_uncovered() { [ "$(count_colour 0 100 400 200 000000)" -lt 1000 ]; }
-wait_until 5 left_uncovered || fail "weston did not draw its first output"
-start_wayland_app
-right_covered() { [ "$(count_colour 400 0 400 300 000000)" -gt 30000 ]; }
-wait_until 5 right_covered || fail "the window is not on the output with the pointer and focus"
+start_on_second_output
 # A window that opened there stays: a frame drawn late is given a moment.
 wait_until 2 left_uncovered || fail "the first output is covered too"
 pass "two outputs: the window opens where the pointer and the focus are"

@@ -55,17 +55,8 @@ pass "a file-size limit below a frame buffer: one line and status 1"
 # where the pointer is, and that output is closed as a user closes its
 # window. The first, with weston's panel at its top, must then be covered
 # whole: at its top-left the instruction text shows, not the panel.
-start_weston 800x300 --output-count=2 --width=400 --height=300
-second="$(xwininfo -root -tree | awk '/Weston Compositor - screen1/ {print $1}')"
-[ -n "$second" ] || fail "weston shows no second output"
-xdotool windowmove "$second" 400 0
-release 1 600 150
-left_uncovered() { [ "$(count_colour 0 100 400 200 000000)" -lt 1000 ]; }
-wait_until 5 left_uncovered || fail "weston did not draw its first output"
-start_wayland_app
-right_covered() { [ "$(count_colour 400 0 400 300 000000)" -gt 30000 ]; }
-wait_until 5 right_covered || fail "the window is not on the output with the pointer"
-"$XINSPECT" close "$second"
+start_on_second_output
+"$XINSPECT" close "$SECOND_OUTPUT"
 # Its left quarter shows weston's background where the window is not
 # full screen.
 left_covered() { [ "$(count_colour 0 0 100 300 000000)" -gt 15000 ]; }
