@@ -5,9 +5,9 @@
 #include <string>
 
 #include "host/app/desktop_window.h"
-#include "host/app/display_scale.h"
 #include "host/app/fatal_report.h"
 #include "host/core/say.h"
+#include "host/sdl/display_scale.h"
 #include "host/x11/saver_window.h"
 
 namespace bumblorbs {

@@ -1,17 +1,17 @@
-#include "host/app/sdl_window.h"
+#include "host/sdl/sdl_window.h"
 
 #include <chrono>
 #include <ctime>
 #include <string>
 
 #include "behaviour/handle_mouse_up.h"
-#include "host/app/display_scale.h"
-#include "host/app/fatal_report.h"
-#include "host/app/sdl_canvas.h"
-#include "host/app/show_watchdog.h"
-#include "host/app/window_icon.h"
 #include "host/core/host_fault.h"
 #include "host/core/monotonic_clock.h"
+#include "host/core/wrap_lines.h"
+#include "host/sdl/display_scale.h"
+#include "host/sdl/sdl_canvas.h"
+#include "host/sdl/show_watchdog.h"
+#include "host/sdl/window_icon.h"
 #include "host/x11/x11_window.h"
 #include "scene/designed_layout.h"
 
