@@ -66,8 +66,7 @@ int RunBumblorbs() {
 
     Beeper beeper;
     try {
-        DesktopWindow form1(*open.Window, &beeper);
-        form1.Run();
+        RunDesktopWindow(*open.Window, &beeper);
     } catch (const std::exception& fault) {
         ReportFatal(fault.what(), open.Window.get());
         return 1;

@@ -27,8 +27,7 @@ int RunSaver(std::optional<unsigned long> id) {
         SaverWindow window(display, id, &DpiOf);
         // No beeper: a screen saver is silent, though ball 0's bounces
         // still count.
-        DesktopWindow form1(window, nullptr);
-        form1.Run();
+        RunDesktopWindow(window, nullptr);
     } catch (const NoSuchWindow& fault) {
         Say(fault.what());
         return 2;
