@@ -27,7 +27,7 @@ declare -A may_see=(
   [src/host/wayland]="scene host/core host/text host/paint host/window host/wayland"
   [src/host/sdl]="scene host/core host/sdl_core host/text host/paint host/window host/x11 host/sdl"
   [src/host/app]="scene behaviour host/core host/sdl host/text host/ttf host/paint host/window host/loop host/wayland host/x11 host/audio host/app"
-  [src/host/win32]="scene behaviour host/core host/paint host/text host/window host/loop host/win32"
+  [src/host/win32]="scene host/core host/paint host/text host/window host/loop host/win32"
   [src]="host/app host/core host/win32"
   [tools]="scene behaviour host/core tools"
 )
