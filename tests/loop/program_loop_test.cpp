@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -104,9 +105,9 @@ public:
         Step step = std::move(Script.front());
         Script.erase(Script.begin());
         step(events);
-        if (deadlineNs) {
-            const timespec deadline = TimespecOf(*deadlineNs);
-            clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr);
+        for (std::int64_t left = deadlineNs.value_or(0) - MonotonicNs(); left > 0;
+             left = *deadlineNs - MonotonicNs()) {
+            std::this_thread::sleep_for(std::chrono::nanoseconds(left));
         }
     }
     WindowCanvas& Canvas() override { return Canvas_; }
