@@ -184,7 +184,7 @@ TEST_F(ProgramLoopTest, ClicksOnALabelNeverReachTheRules) {
 TEST_F(ProgramLoopTest, AHiddenWindowNeitherTicksNorPaintsAndRepaintsWhollyWhenRestored) {
     window_.Script = {
         [](WindowEvents& events) { events.Hidden(); },
-        [](WindowEvents& events) { events.Exposed(); },
+        Nothing(),
         [](WindowEvents& events) { events.Restored(); },
         Nothing(),
     };
