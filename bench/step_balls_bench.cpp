@@ -9,10 +9,10 @@
 
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
-#include "host/app/video_session.h"
 #include "host/core/headless_services.h"
 #include "host/paint/scene_painter.h"
 #include "host/paint/tile_composer.h"
+#include "host/sdl/video_session.h"
 #include "host/text/label_text.h"
 #include "host/ttf/ttf_glyph_source.h"
 

@@ -1,6 +1,5 @@
 #include <SDL_main.h>
 
-#include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <new>
@@ -9,10 +8,11 @@
 
 #include "host/app/command_line.h"
 #include "host/app/desktop_program.h"
-#include "host/app/fatal_report.h"
 #include "host/app/saver_program.h"
 #include "host/app/standard_descriptors.h"
 #include "host/app/stop_signals.h"
+#include "host/core/environment.h"
+#include "host/core/exit_at_once.h"
 #include "host/core/say.h"
 
 namespace {
@@ -36,9 +36,8 @@ int main(int argc, char* argv[]) {
     // Out of memory, or out of threads, is one line and status 1, not a core.
     try {
         const std::vector<std::string_view> args(argv + 1, argv + argc);
-        const char* saverWindow = std::getenv("XSCREENSAVER_WINDOW");
         const bumblorbs::CommandLine line =
-            bumblorbs::ParseCommandLine(args, saverWindow != nullptr ? saverWindow : "");
+            bumblorbs::ParseCommandLine(args, bumblorbs::Environment("XSCREENSAVER_WINDOW"));
         // Answered before a closed stdout is given /dev/null, so that an
         // answer with nowhere to go is an error.
         switch (line.What) {

@@ -13,8 +13,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/sdl/sdl_handles.h"
-#include "host/sdl/surface_view.h"
+#include "host/sdl_core/sdl_handles.h"
+#include "host/sdl_core/surface_view.h"
 
 namespace bumblorbs {
 namespace {

@@ -10,13 +10,13 @@
 #include <numbers>
 #include <optional>
 
-#include "host/app/video_session.h"
 #include "host/core/pixel_mapping.h"
 #include "host/paint/ball_sprite.h"
 #include "host/paint/scene_painter.h"
 #include "host/paint/tile_composer.h"
-#include "host/sdl/sdl_handles.h"
-#include "host/sdl/surface_view.h"
+#include "host/sdl/video_session.h"
+#include "host/sdl_core/sdl_handles.h"
+#include "host/sdl_core/surface_view.h"
 #include "host/text/label_text.h"
 #include "host/ttf/ttf_glyph_source.h"
 

@@ -14,10 +14,10 @@
 
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
-#include "host/app/video_session.h"
 #include "host/core/headless_services.h"
-#include "host/sdl/sdl_handles.h"
-#include "host/sdl/surface_view.h"
+#include "host/sdl/video_session.h"
+#include "host/sdl_core/sdl_handles.h"
+#include "host/sdl_core/surface_view.h"
 #include "host/ttf/ttf_glyph_source.h"
 #include "host/x11/x11_tile_canvas.h"
 #include "host/x11/x11_window.h"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Dependencies point one way: host -> behaviour -> scene, and within the host
-# app -> x11 and wayland -> window -> paint -> text -> core, with ttf -> sdl
-# -> paint for SDL's own pictures and glyphs, and audio beside them; on
-# Windows, win32 -> window. Every quoted include of the project's sources
+# app -> loop and the window systems: sdl -> x11, and wayland; loop and
+# every window system -> window -> paint -> text -> core, with x11 and ttf ->
+# sdl_core -> paint for SDL's own pictures and glyphs, and audio beside them;
+# on Windows, win32 -> loop. Every quoted include of the project's sources
 # must stay within what its folder may see, the folders that run without a
 # display include no platform header, and each window system's headers are
 # included in its own room only.
@@ -17,14 +18,16 @@ declare -A may_see=(
   [src/host/core]="scene behaviour host/core"
   [src/host/text]="scene host/core host/text"
   [src/host/paint]="scene host/core host/text host/paint"
-  [src/host/sdl]="scene host/core host/paint host/sdl"
-  [src/host/ttf]="scene host/core host/text host/sdl host/ttf"
+  [src/host/sdl_core]="scene host/core host/paint host/sdl_core"
+  [src/host/ttf]="scene host/core host/text host/sdl_core host/ttf"
   [src/host/audio]="host/core host/audio"
   [src/host/window]="scene host/core host/text host/paint host/window"
-  [src/host/x11]="scene host/core host/sdl host/text host/paint host/window host/x11"
-  [src/host/wayland]="scene behaviour host/core host/text host/paint host/window host/wayland"
-  [src/host/app]="scene behaviour host/core host/sdl host/text host/ttf host/paint host/window host/wayland host/x11 host/audio host/app"
-  [src/host/win32]="scene behaviour host/core host/paint host/text host/window host/win32"
+  [src/host/loop]="scene behaviour host/core host/text host/paint host/window host/loop"
+  [src/host/x11]="scene host/core host/sdl_core host/text host/paint host/window host/x11"
+  [src/host/wayland]="scene host/core host/text host/paint host/window host/wayland"
+  [src/host/sdl]="scene host/core host/sdl_core host/text host/paint host/window host/x11 host/sdl"
+  [src/host/app]="scene behaviour host/core host/sdl host/text host/ttf host/paint host/window host/loop host/wayland host/x11 host/audio host/app"
+  [src/host/win32]="scene host/core host/paint host/text host/window host/loop host/win32"
   [src]="host/app host/core host/win32"
   [tools]="scene behaviour host/core tools"
 )

@@ -139,13 +139,5 @@ TEST(SaverInputRuleTest, EndsOnlyOnAMoveOfMoreThanAFewPixelsFromTheFirstSeen) {
     EXPECT_TRUE(rule.MovedAway(500, 290));
 }
 
-TEST(ShiftStateTest, CountsShiftCtrlAndAltAsTheRulesDo) {
-    EXPECT_EQ(ShiftState(false, false, false), 0);
-    EXPECT_EQ(ShiftState(true, false, false), 1);
-    EXPECT_EQ(ShiftState(false, true, false), 2);
-    EXPECT_EQ(ShiftState(false, false, true), 4);
-    EXPECT_EQ(ShiftState(true, true, true), 7);
-}
-
 }  // namespace
 }  // namespace bumblorbs

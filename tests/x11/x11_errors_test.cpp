@@ -10,7 +10,7 @@
 #include <chrono>
 #include <thread>
 
-#include "host/app/fatal_report.h"
+#include "host/core/exit_at_once.h"
 
 namespace bumblorbs {
 namespace {

@@ -1,6 +1,5 @@
 #include "host/app/desktop_program.h"
 
-#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -8,20 +7,16 @@
 
 #include "host/app/desktop_window.h"
 #include "host/app/fatal_report.h"
-#include "host/app/sdl_window.h"
-#include "host/app/unread_events.h"
-#include "host/app/video_session.h"
 #include "host/audio/beeper.h"
+#include "host/core/environment.h"
 #include "host/core/say.h"
+#include "host/sdl/sdl_window.h"
+#include "host/sdl/unread_events.h"
+#include "host/sdl/video_session.h"
 #include "host/wayland/open_wayland_window.h"
 
 namespace bumblorbs {
 namespace {
-
-std::string_view Environment(const char* variable) {
-    const char* value = std::getenv(variable);
-    return value != nullptr ? value : "";
-}
 
 // The window on one window system, with the SDL session it needs; the
 // session outlives the window.
@@ -71,8 +66,7 @@ int RunBumblorbs() {
 
     Beeper beeper;
     try {
-        DesktopWindow form1(*open.Window, &beeper);
-        form1.Run();
+        RunDesktopWindow(*open.Window, &beeper);
     } catch (const std::exception& fault) {
         ReportFatal(fault.what(), open.Window.get());
         return 1;

@@ -22,7 +22,7 @@ void DesktopServices::SoundBeep() {
     }
 }
 
-void DesktopServices::QuietSound() {
+void DesktopServices::Ticked() {
     if (beeper_ != nullptr) {
         beeper_->RestWhenSilent();
     }

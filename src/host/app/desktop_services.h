@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "behaviour/host_services.h"
 #include "host/app/stop_signals.h"
 #include "host/core/random_generator.h"
+#include "host/loop/loop_services.h"
 
 namespace bumblorbs {
 
@@ -12,7 +12,7 @@ class Beeper;
 
 // The services the program's rules get on the desktop: the local clock, the
 // program's generator, the user's digit grouping and the alert sound.
-class DesktopServices final : public HostServices {
+class DesktopServices final : public LoopServices {
 public:
     explicit DesktopServices(Beeper* beeper);
 
@@ -25,10 +25,10 @@ public:
 
     // SIGTERM and SIGINT close the window as the window system's close
     // request does.
-    bool Unloaded() const { return unloaded_ || StopRequested(); }
+    bool Unloaded() const override { return unloaded_ || StopRequested(); }
     // Lets the sound device rest once the last beep has played out.
-    void QuietSound();
-    const std::string& GroupSeparator() const { return separator_; }
+    void Ticked() override;
+    const std::string& GroupSeparator() const override { return separator_; }
 
 private:
     Beeper* beeper_;

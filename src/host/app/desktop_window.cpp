@@ -1,123 +1,21 @@
 #include "host/app/desktop_window.h"
 
-#include "behaviour/handle_mouse_up.h"
-#include "behaviour/resize_interior.h"
-#include "behaviour/start_scene.h"
-#include "behaviour/step_balls.h"
-#include "host/core/monotonic_clock.h"
+#include "host/app/desktop_services.h"
 #include "host/core/say.h"
-#include "scene/designed_layout.h"
+#include "host/loop/program_loop.h"
+#include "host/ttf/ttf_glyph_source.h"
 
 namespace bumblorbs {
 
-DesktopWindow::Drawing::Drawing(float dpi, const Scene& scene, const std::string& groupSeparator,
-                                GlyphSources& fonts)
-    : Dpi(dpi),
-      Mapping(TwipsPerPixelAt(dpi)),
-      Labels(scene, Mapping, groupSeparator, fonts),
-      Painter(Mapping, Labels) {}
-
-DesktopWindow::DesktopWindow(HostWindow& window, Beeper* beeper)
-    : window_(window),
-      scene_(DesignedLayout),
-      services_(beeper),
-      drawing_(
-          std::make_unique<Drawing>(window_.Dpi(), scene_, services_.GroupSeparator(), fonts_)) {
-    UpdateInteriorSize();
-    if (!drawing_->Labels.AllTextCovered()) {
+void RunDesktopWindow(HostWindow& window, Beeper* beeper) {
+    DesktopServices services(beeper);
+    TtfGlyphSources fonts;
+    ProgramLoop form1(window, services, fonts);
+    if (!form1.AllTextCovered()) {
         Say("no installed font can draw all of the window's text; install the Debian package "
             "fonts-ipafont-gothic");
     }
-}
-
-void DesktopWindow::Run() {
-    StartScene(scene_, services_);
-    window_.Show();
-    // The first picture goes at once, not a tick later.
-    Paint();
-    while (!services_.Unloaded()) {
-        SyncTimer();
-        std::optional<std::int64_t> deadline;
-        if (schedule_.Running() && !minimised_) {
-            deadline = schedule_.NextDueNs();
-        }
-        window_.Wait(deadline, *this);
-        if (!services_.Unloaded()) {
-            Tick();
-            Paint();
-        }
-    }
-}
-
-// Follows Timer1's settings: ticks only while it is enabled with an
-// interval above zero.
-void DesktopWindow::SyncTimer() {
-    const AnimationTimer& timer = scene_.Timer1();
-    if (!timer.Ticking()) {
-        schedule_.Stop();
-    } else if (schedule_.PeriodNs() != TickPeriodNs(timer.Interval)) {
-        schedule_.Start(MonotonicNs(), TickPeriodNs(timer.Interval));
-    }
-}
-
-void DesktopWindow::Tick() {
-    const std::int64_t now = MonotonicNs();
-    if (!minimised_ && schedule_.TakeDue(now)) {
-        StepBalls(scene_, services_);
-        services_.QuietSound();
-        if constexpr (ReportTicks) {
-            tickReport_.Ticked(now, scene_.BounceCount());
-        }
-    }
-}
-
-void DesktopWindow::Paint() {
-    if (minimised_ || !scene_.PendingDamage().Any()) {
-        return;
-    }
-    window_.Canvas().Present(drawing_->Painter, scene_, scene_.TakeDamage());
-}
-
-void DesktopWindow::UpdateInteriorSize() {
-    const float dpi = window_.Dpi();
-    if (dpi != drawing_->Dpi) {
-        drawing_ = std::make_unique<Drawing>(dpi, scene_, services_.GroupSeparator(), fonts_);
-    }
-    const PixelSize size = window_.SizeInPixels();
-    ResizeInterior(scene_,
-                   {drawing_->Mapping.ToTwips(size.Width), drawing_->Mapping.ToTwips(size.Height)});
-}
-
-void DesktopWindow::CloseRequested() { services_.UnloadWindow(); }
-
-void DesktopWindow::Released(std::int16_t button, std::int16_t shift, float x, float y) {
-    if (services_.Unloaded()) {
-        return;
-    }
-    const Twips xTwips = drawing_->Mapping.ToTwips(x);
-    const Twips yTwips = drawing_->Mapping.ToTwips(y);
-    if (scene_.IsOverLabel(xTwips, yTwips)) {
-        return;
-    }
-    HandleMouseUp(scene_, services_, button, shift, xTwips, yTwips);
-}
-
-void DesktopWindow::Reshaped() {
-    UpdateInteriorSize();
-    scene_.MarkAllDamaged();
-}
-
-void DesktopWindow::Exposed() { scene_.MarkAllDamaged(); }
-
-void DesktopWindow::Hidden() { minimised_ = true; }
-
-void DesktopWindow::Restored() {
-    if (minimised_) {
-        // The balls carry on from where they were, on a fresh cadence.
-        minimised_ = false;
-        schedule_.Stop();
-        scene_.MarkAllDamaged();
-    }
+    form1.Run();
 }
 
 }  // namespace bumblorbs

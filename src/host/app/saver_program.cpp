@@ -5,9 +5,9 @@
 #include <string>
 
 #include "host/app/desktop_window.h"
-#include "host/app/display_scale.h"
 #include "host/app/fatal_report.h"
 #include "host/core/say.h"
+#include "host/sdl/display_scale.h"
 #include "host/x11/saver_window.h"
 
 namespace bumblorbs {
@@ -27,8 +27,7 @@ int RunSaver(std::optional<unsigned long> id) {
         SaverWindow window(display, id, &DpiOf);
         // No beeper: a screen saver is silent, though ball 0's bounces
         // still count.
-        DesktopWindow form1(window, nullptr);
-        form1.Run();
+        RunDesktopWindow(window, nullptr);
     } catch (const NoSuchWindow& fault) {
         Say(fault.what());
         return 2;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "host/core/host_fault.h"
-#include "host/sdl/sdl_handles.h"
+#include "host/sdl_core/sdl_handles.h"
 #include "host/ttf/font_finder.h"
 
 namespace bumblorbs {

@@ -3,27 +3,25 @@
 #include <linux/input-event-codes.h>
 #include <unistd.h>
 
+#include <optional>
 #include <utility>
-
-#include "behaviour/handle_mouse_up.h"
 
 namespace bumblorbs {
 namespace {
 
-std::int16_t ButtonBit(std::uint32_t button) {
+std::optional<MouseButton> ButtonOf(std::uint32_t button) {
     switch (button) {
-        case BTN_LEFT: return LeftButton;
-        case BTN_RIGHT: return RightButton;
-        case BTN_MIDDLE: return MiddleButton;
-        default: return 0;
+        case BTN_LEFT: return MouseButton::Left;
+        case BTN_RIGHT: return MouseButton::Right;
+        case BTN_MIDDLE: return MouseButton::Middle;
+        default: return std::nullopt;
     }
 }
 
 // xkbcommon's keymaps list the real modifiers first: Shift, Lock, Control,
 // Mod1 (Alt), so their bits in the modifier masks are fixed.
-std::int16_t ShiftBits(std::uint32_t mask) {
-    return static_cast<std::int16_t>(((mask & 1U) != 0 ? 1 : 0) | ((mask & 4U) != 0 ? 2 : 0) |
-                                     ((mask & 8U) != 0 ? 4 : 0));
+ShiftKeys KeysOf(std::uint32_t mask) {
+    return {(mask & 1U) != 0, (mask & 4U) != 0, (mask & 8U) != 0};
 }
 
 }  // namespace
@@ -78,14 +76,14 @@ struct WaylandSeat::Listeners {
                               wl_surface* /*surface*/, wl_array* /*keys*/) {}
     static void KeyboardLeave(void* data, wl_keyboard* /*keyboard*/, std::uint32_t /*serial*/,
                               wl_surface* /*surface*/) {
-        Seat(data).shift_ = 0;
+        Seat(data).shift_ = {};
     }
     static void Key(void* /*data*/, wl_keyboard* /*keyboard*/, std::uint32_t /*serial*/,
                     std::uint32_t /*time*/, std::uint32_t /*key*/, std::uint32_t /*state*/) {}
     static void Modifiers(void* data, wl_keyboard* /*keyboard*/, std::uint32_t /*serial*/,
                           std::uint32_t depressed, std::uint32_t latched, std::uint32_t /*locked*/,
                           std::uint32_t /*group*/) {
-        Seat(data).shift_ = ShiftBits(depressed | latched);
+        Seat(data).shift_ = KeysOf(depressed | latched);
     }
     static void RepeatInfo(void* /*data*/, wl_keyboard* /*keyboard*/, std::int32_t /*rate*/,
                            std::int32_t /*delay*/) {}
@@ -118,21 +116,21 @@ void WaylandSeat::Capabilities(std::uint32_t capabilities) {
         }
     } else if (!keyboard) {
         keyboard_.reset();
-        shift_ = 0;
+        shift_ = {};
     }
 }
 
 void WaylandSeat::Released(std::uint32_t button) {
-    const std::int16_t bit = ButtonBit(button);
+    const std::optional<MouseButton> released = ButtonOf(button);
     const SurfaceGeometry& geometry = geometry_;
-    if (bit == 0 || geometry.Logical.Width <= 0 || geometry.Logical.Height <= 0) {
+    if (!released || geometry.Logical.Width <= 0 || geometry.Logical.Height <= 0) {
         return;
     }
     // Surface coordinates are logical; the scene is drawn in the buffer's
     // pixels.
     const double scaleX = static_cast<double>(geometry.Buffer.Width) / geometry.Logical.Width;
     const double scaleY = static_cast<double>(geometry.Buffer.Height) / geometry.Logical.Height;
-    releases_.push_back({bit, shift_, static_cast<float>(pointerX_ * scaleX),
+    releases_.push_back({*released, shift_, static_cast<float>(pointerX_ * scaleX),
                          static_cast<float>(pointerY_ * scaleY)});
 }
 

@@ -6,14 +6,15 @@
 #include "host/wayland/surface_scale.h"
 #include "host/wayland/wayland_cursor.h"
 #include "host/wayland/wayland_handles.h"
+#include "host/window/mouse_input.h"
 
 namespace bumblorbs {
 
 // A mouse button released over the window, with the shift keys held then,
 // at a point in the buffer's pixels.
 struct PointerRelease {
-    std::int16_t Button;
-    std::int16_t Shift;
+    MouseButton Button;
+    ShiftKeys Keys;
     float X;
     float Y;
 };
@@ -47,7 +48,7 @@ private:
     const SurfaceGeometry& geometry_;
     double pointerX_ = 0;
     double pointerY_ = 0;
-    std::int16_t shift_ = 0;
+    ShiftKeys shift_;
     std::vector<PointerRelease> releases_;
 };
 

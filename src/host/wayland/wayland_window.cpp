@@ -112,8 +112,8 @@ void WaylandWindow::Show() { connection_.Flush(); }
 void WaylandWindow::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& events) {
     toplevel_->AskFullscreenIfDue();
     // Without a deadline a signal could slip in just before the wait; a
-    // second's wait at most notices it.
-    const std::int64_t deadline = deadlineNs.value_or(MonotonicNs() + 1'000'000'000);
+    // wait of StopCheckNs at most notices it.
+    const std::int64_t deadline = deadlineNs.value_or(MonotonicNs() + StopCheckNs);
     do {
         connection_.Pump(deadline);
         Deliver(events);
@@ -126,7 +126,7 @@ void WaylandWindow::Deliver(WindowEvents& events) {
         events.Reshaped();
     }
     for (const PointerRelease& release : seat_.TakeReleases()) {
-        events.Released(release.Button, release.Shift, release.X, release.Y);
+        events.Released(release.Button, release.Keys, release.X, release.Y);
     }
     if (toplevel_->TakeCloseRequest()) {
         events.CloseRequested();

@@ -4,10 +4,6 @@
 
 namespace bumblorbs {
 
-std::int16_t ShiftState(bool shift, bool ctrl, bool alt) {
-    return static_cast<std::int16_t>((shift ? 1 : 0) | (ctrl ? 2 : 0) | (alt ? 4 : 0));
-}
-
 bool SaverInputRule::MovedAway(int x, int y) {
     if (!firstX_) {
         firstX_ = x;

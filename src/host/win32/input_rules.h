@@ -1,13 +1,8 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 
 namespace bumblorbs {
-
-// The shift keys held at a mouse release, as the program's rules count
-// them: 1 shift, 2 ctrl, 4 alt.
-std::int16_t ShiftState(bool shift, bool ctrl, bool alt);
 
 // When a full-screen saver ends: on a key or a button, or once the mouse
 // has moved more than a few pixels from where it was first seen, since the

@@ -6,6 +6,8 @@
 
 namespace bumblorbs {
 
+Win32Services::Win32Services(SystemBeep* beep) : beep_(beep), separator_(UserGroupSeparator()) {}
+
 float Win32Services::SecondsSinceMidnight() { return LocalSecondsSinceMidnight(); }
 
 std::string Win32Services::FormatNumber(std::int64_t value, std::string_view pattern) {

@@ -217,17 +217,17 @@ bool Win32Window::HandleInput(UINT message, WPARAM w, LPARAM l) {
     const int x = static_cast<short>(LOWORD(l));
     const int y = static_cast<short>(HIWORD(l));
     if (role_ == WindowRole::Program) {
-        std::int16_t button = 0;
+        MouseButton button = MouseButton::Left;
         switch (message) {
-            case WM_LBUTTONUP: button = 1; break;
-            case WM_RBUTTONUP: button = 2; break;
-            case WM_MBUTTONUP: button = 4; break;
+            case WM_LBUTTONUP: button = MouseButton::Left; break;
+            case WM_RBUTTONUP: button = MouseButton::Right; break;
+            case WM_MBUTTONUP: button = MouseButton::Middle; break;
             default: return false;
         }
         if (events_ != nullptr) {
-            const std::int16_t shift =
-                ShiftState((w & MK_SHIFT) != 0, (w & MK_CONTROL) != 0, GetKeyState(VK_MENU) < 0);
-            events_->Released(button, shift, static_cast<float>(x), static_cast<float>(y));
+            const ShiftKeys keys{(w & MK_SHIFT) != 0, (w & MK_CONTROL) != 0,
+                                 GetKeyState(VK_MENU) < 0};
+            events_->Released(button, keys, static_cast<float>(x), static_cast<float>(y));
         }
         return true;
     }

@@ -11,11 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "host/core/say.h"
+#include "host/loop/program_loop.h"
+#include "host/win32/gdi_glyph_source.h"
 #include "host/win32/program_arguments.h"
 #include "host/win32/system_beep.h"
 #include "host/win32/user_messages.h"
 #include "host/win32/wide_text.h"
-#include "host/win32/win32_program.h"
+#include "host/win32/win32_services.h"
 #include "host/win32/win32_window.h"
 
 namespace bumblorbs {
@@ -53,6 +56,18 @@ BOOL WINAPI HearConsoleStop(DWORD /*event*/) {
     return TRUE;
 }
 
+// Runs the window form1 until it is unloaded. `beep` may be null: the toy
+// then runs silently.
+void RunForm1(HostWindow& window, SystemBeep* beep) {
+    Win32Services services(beep);
+    GdiGlyphSources fonts;
+    ProgramLoop form1(window, services, fonts);
+    if (!form1.AllTextCovered()) {
+        Say("no installed font can draw all of the window's text; Windows links what it has");
+    }
+    form1.Run();
+}
+
 int RunWindow(WindowRole role, HWND parent) {
     std::unique_ptr<Win32Window> window;
     try {
@@ -64,8 +79,7 @@ int RunWindow(WindowRole role, HWND parent) {
         if (role == WindowRole::Program) {
             beep = std::make_unique<SystemBeep>();
         }
-        Win32Program form1(*window, beep.get());
-        form1.Run();
+        RunForm1(*window, beep.get());
     } catch (const std::exception& fault) {
         UserMessages::Fatal(fault.what(), window ? window->Handle() : nullptr);
         return 1;

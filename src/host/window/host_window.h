@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "host/window/mouse_input.h"
 #include "host/window/window_canvas.h"
 
 namespace bumblorbs {
@@ -15,10 +16,9 @@ public:
     // The window system asks the window to close (its close button, the
     // compositor's close): the program unloads it.
     virtual void CloseRequested() = 0;
-    // A mouse button (1 left, 2 right, 4 middle) released with the shift
-    // keys held (1 shift, 2 ctrl, 4 alt) at a point of the interior, in real
-    // pixels from its top-left corner.
-    virtual void Released(std::int16_t button, std::int16_t shift, float x, float y) = 0;
+    // A mouse button released with the shift keys held at a point of the
+    // interior, in real pixels from its top-left corner.
+    virtual void Released(MouseButton button, ShiftKeys keys, float x, float y) = 0;
     // The interior's size or the dots per inch changed: read them again and
     // repaint everything.
     virtual void Reshaped() = 0;
@@ -31,6 +31,10 @@ public:
 protected:
     ~WindowEvents() = default;
 };
+
+// With no deadline, the longest a window's wait lasts where the program hears
+// stop signals: one that does not cut the wait short is seen at the next wake.
+inline constexpr std::int64_t StopCheckNs = 250'000'000;
 
 struct PixelSize {
     int Width = 0;
@@ -51,8 +55,9 @@ public:
     // Dots per inch of those pixels: 96 times the output's scale.
     virtual float Dpi() const = 0;
     // Hands events to `events` until the monotonic clock reaches
-    // `deadlineNs`; with no deadline, until at least one event came. A
-    // signal may end the wait early.
+    // `deadlineNs`; with no deadline, until at least one event came, and
+    // for StopCheckNs at most where a stop signal may come. A signal may end
+    // the wait early.
     virtual void Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& events) = 0;
     virtual WindowCanvas& Canvas() = 0;
     // Tells the user of a fatal fault on screen, where the window system

@@ -28,10 +28,6 @@ bool missing = false;
 // How long the X server may take to answer a new connection.
 constexpr std::chrono::milliseconds DisplayAnswerLimit{3000};
 
-// The longest wait with no tick due: a stop signal that another thread
-// took does not cut the wait short, and is seen at the next wake.
-constexpr std::int64_t StopSignalCheckNs = 250'000'000;
-
 int OnError(Display* display, XErrorEvent* error) {
     const bool aboutWindow = error->error_code == BadWindow || error->error_code == BadDrawable;
     if (aboutWindow && watched == 0) {
@@ -134,7 +130,7 @@ void SaverWindow::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& eve
     Display* display = connection_->Server.get();
     XFlush(display);
     if (XPending(display) == 0) {
-        const std::int64_t left = deadlineNs ? *deadlineNs - MonotonicNs() : StopSignalCheckNs;
+        const std::int64_t left = deadlineNs ? *deadlineNs - MonotonicNs() : StopCheckNs;
         if (left > 0) {
             pollfd server{ConnectionNumber(display), POLLIN, 0};
             const timespec timeout = TimespecOf(left);

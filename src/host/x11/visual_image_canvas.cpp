@@ -8,8 +8,8 @@
 
 #include "host/core/host_fault.h"
 #include "host/core/owned_handle.h"
-#include "host/sdl/sdl_handles.h"
-#include "host/sdl/surface_view.h"
+#include "host/sdl_core/sdl_handles.h"
+#include "host/sdl_core/surface_view.h"
 #include "host/x11/pixel_packing.h"
 #include "host/x11/server_gc.h"
 #include "host/x11/x11_window.h"

@@ -1,4 +1,4 @@
-#include "host/app/fatal_report.h"
+#include "host/core/wrap_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 
 // The box's text is broken into short lines so that the box fits a small
 // screen; nothing of the message is lost.
-TEST(FatalReportTest, BoxTextIsBrokenIntoShortLinesLosingNothing) {
+TEST(WrapLinesTest, BoxTextIsBrokenIntoShortLinesLosingNothing) {
     EXPECT_EQ(WrapLines("short", 10), "short");
     EXPECT_EQ(WrapLines("one two three four", 9), "one two\nthree\nfour");
     EXPECT_EQ(WrapLines("see /a/very/long/path/name now", 8),

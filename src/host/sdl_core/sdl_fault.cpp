@@ -1,4 +1,4 @@
-#include "host/sdl/sdl_fault.h"
+#include "host/sdl_core/sdl_fault.h"
 
 #include <SDL.h>
 

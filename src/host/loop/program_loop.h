@@ -4,23 +4,25 @@
 #include <string>
 
 #include "host/core/pixel_mapping.h"
+#include "host/core/tick_report.h"
 #include "host/core/tick_schedule.h"
+#include "host/loop/loop_services.h"
 #include "host/paint/scene_painter.h"
 #include "host/text/label_text.h"
-#include "host/win32/gdi_glyph_source.h"
-#include "host/win32/win32_services.h"
 #include "host/window/host_window.h"
 #include "scene/scene.h"
 
 namespace bumblorbs {
 
-// The window form1 on Windows: its scene, the timer that drives it, the
-// mouse that reaches it, and its painting. Owns everything but the window
-// and the sound.
-class Win32Program final : private WindowEvents {
+// The window form1, on whichever window system shows it: its scene, the
+// timer that drives it, the mouse that reaches it, and its painting. The
+// window, the platform's services and the labels' glyphs are handed in.
+class ProgramLoop final : private WindowEvents {
 public:
-    // `beep` may be null: the toy then runs silently.
-    Win32Program(HostWindow& window, SystemBeep* beep);
+    ProgramLoop(HostWindow& window, LoopServices& services, GlyphSources& fonts);
+
+    // Whether the glyphs found draw all of the window's text.
+    bool AllTextCovered() const { return drawing_->Labels.AllTextCovered(); }
 
     // Starts the scene, shows the window and delivers events until the
     // window is unloaded.
@@ -40,22 +42,24 @@ private:
     void SyncTimer();
     void Tick();
     void Paint();
+    // Tells the scene the interior's size as the window system has it now,
+    // at the window's dots per inch now.
     void UpdateInteriorSize();
 
-    void CloseRequested() override { services_.UnloadWindow(); }
-    void Released(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void CloseRequested() override;
+    void Released(MouseButton button, ShiftKeys keys, float x, float y) override;
     void Reshaped() override;
-    void Exposed() override { scene_.MarkAllDamaged(); }
-    void Hidden() override { minimised_ = true; }
+    void Exposed() override;
+    void Hidden() override;
     void Restored() override;
 
     HostWindow& window_;
+    LoopServices& services_;
+    GlyphSources& fonts_;
     Scene scene_;
-    Win32Services services_;
-    std::string separator_;
-    GdiGlyphSources fonts_;
     std::unique_ptr<Drawing> drawing_;
     TickSchedule schedule_;
+    TickReport tickReport_{TickReportPeriodNs};
     bool minimised_ = false;
 };
 

@@ -1,24 +1,19 @@
-#include "host/app/video_session.h"
+#include "host/sdl/video_session.h"
 
 #include <SDL.h>
 
 #include <array>
 #include <chrono>
-#include <cstdlib>
 
-#include "host/app/fatal_report.h"
-#include "host/app/start_up_environment.h"
+#include "host/core/environment.h"
+#include "host/core/exit_at_once.h"
 #include "host/core/host_fault.h"
+#include "host/sdl/start_up_environment.h"
 #include "host/x11/display_probe.h"
 #include "host/x11/x11_errors.h"
 
 namespace bumblorbs {
 namespace {
-
-std::string_view Environment(const char* variable) {
-    const char* value = std::getenv(variable);
-    return value != nullptr ? value : "";
-}
 
 // How long an X server may take to answer a new connection, as long as a
 // Wayland compositor may.

@@ -1,7 +1,7 @@
-#include "host/app/window_icon.h"
+#include "host/sdl/window_icon.h"
 
-#include "host/sdl/sdl_fault.h"
-#include "host/sdl/sdl_handles.h"
+#include "host/sdl_core/sdl_fault.h"
+#include "host/sdl_core/sdl_handles.h"
 #include "window_icon_pixels.h"
 
 namespace bumblorbs {

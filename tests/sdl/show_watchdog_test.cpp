@@ -1,4 +1,4 @@
-#include "host/app/show_watchdog.h"
+#include "host/sdl/show_watchdog.h"
 
 #include <gtest/gtest.h>
 

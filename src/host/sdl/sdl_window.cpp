@@ -1,17 +1,17 @@
-#include "host/app/sdl_window.h"
+#include "host/sdl/sdl_window.h"
 
 #include <chrono>
 #include <ctime>
+#include <optional>
 #include <string>
 
-#include "behaviour/handle_mouse_up.h"
-#include "host/app/display_scale.h"
-#include "host/app/fatal_report.h"
-#include "host/app/sdl_canvas.h"
-#include "host/app/show_watchdog.h"
-#include "host/app/window_icon.h"
 #include "host/core/host_fault.h"
 #include "host/core/monotonic_clock.h"
+#include "host/core/wrap_lines.h"
+#include "host/sdl/display_scale.h"
+#include "host/sdl/sdl_canvas.h"
+#include "host/sdl/show_watchdog.h"
+#include "host/sdl/window_icon.h"
 #include "host/x11/x11_window.h"
 #include "scene/designed_layout.h"
 
@@ -56,23 +56,20 @@ WindowHandle OpenWindow(const std::string& caption) {
 // program gives up on a display that hangs.
 constexpr std::chrono::seconds ShowTimeLimit{10};
 
-// How long an idle wait lasts at most, so that a stop signal is seen.
-constexpr int StopSignalCheckMs = 250;
+constexpr int StopCheckMs = static_cast<int>(StopCheckNs / 1'000'000);
 
-std::int16_t ButtonBit(Uint8 sdlButton) {
+std::optional<MouseButton> ButtonOf(Uint8 sdlButton) {
     switch (sdlButton) {
-        case SDL_BUTTON_LEFT: return LeftButton;
-        case SDL_BUTTON_RIGHT: return RightButton;
-        case SDL_BUTTON_MIDDLE: return MiddleButton;
-        default: return 0;
+        case SDL_BUTTON_LEFT: return MouseButton::Left;
+        case SDL_BUTTON_RIGHT: return MouseButton::Right;
+        case SDL_BUTTON_MIDDLE: return MouseButton::Middle;
+        default: return std::nullopt;
     }
 }
 
-std::int16_t ShiftBits() {
+ShiftKeys KeysHeld() {
     const SDL_Keymod mod = SDL_GetModState();
-    return static_cast<std::int16_t>(((mod & KMOD_SHIFT) != 0 ? ShiftKey : 0) |
-                                     ((mod & KMOD_CTRL) != 0 ? CtrlKey : 0) |
-                                     ((mod & KMOD_ALT) != 0 ? AltKey : 0));
+    return {(mod & KMOD_SHIFT) != 0, (mod & KMOD_CTRL) != 0, (mod & KMOD_ALT) != 0};
 }
 
 }  // namespace
@@ -110,7 +107,7 @@ void SdlWindow::Wait(std::optional<std::int64_t> deadlineNs, WindowEvents& event
         // cuts the sleep short and is taken at once.
         const timespec deadline = TimespecOf(*deadlineNs);
         clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr);
-    } else if (SDL_WaitEventTimeout(&event, StopSignalCheckMs) != 0) {
+    } else if (SDL_WaitEventTimeout(&event, StopCheckMs) != 0) {
         Handle(event, events);
     }
     if (pump) {
@@ -167,11 +164,11 @@ void SdlWindow::HandleWindowEvent(const SDL_WindowEvent& event, WindowEvents& ev
 }
 
 void SdlWindow::HandleRelease(const SDL_MouseButtonEvent& event, WindowEvents& events) const {
-    const std::int16_t button = ButtonBit(event.button);
-    if (button == 0 || event.which == SDL_TOUCH_MOUSEID) {
+    const std::optional<MouseButton> button = ButtonOf(event.button);
+    if (!button || event.which == SDL_TOUCH_MOUSEID) {
         return;
     }
-    events.Released(button, ShiftBits(), static_cast<float>(event.x) * pixelsPerPoint_,
+    events.Released(*button, KeysHeld(), static_cast<float>(event.x) * pixelsPerPoint_,
                     static_cast<float>(event.y) * pixelsPerPoint_);
 }
 

@@ -1,4 +1,4 @@
-#include "host/app/start_up_environment.h"
+#include "host/sdl/start_up_environment.h"
 
 #include <gtest/gtest.h>
 

@@ -1,36 +1,33 @@
-#include "host/win32/win32_program.h"
+#include "host/loop/program_loop.h"
 
 #include "behaviour/handle_mouse_up.h"
 #include "behaviour/resize_interior.h"
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
 #include "host/core/monotonic_clock.h"
-#include "host/core/say.h"
-#include "host/win32/user_number_format.h"
+#include "host/loop/rule_input.h"
 #include "scene/designed_layout.h"
 
 namespace bumblorbs {
 
-Win32Program::Drawing::Drawing(float dpi, const Scene& scene, const std::string& groupSeparator,
-                               GlyphSources& fonts)
+ProgramLoop::Drawing::Drawing(float dpi, const Scene& scene, const std::string& groupSeparator,
+                              GlyphSources& fonts)
     : Dpi(dpi),
       Mapping(TwipsPerPixelAt(dpi)),
       Labels(scene, Mapping, groupSeparator, fonts),
       Painter(Mapping, Labels) {}
 
-Win32Program::Win32Program(HostWindow& window, SystemBeep* beep)
+ProgramLoop::ProgramLoop(HostWindow& window, LoopServices& services, GlyphSources& fonts)
     : window_(window),
+      services_(services),
+      fonts_(fonts),
       scene_(DesignedLayout),
-      services_(beep),
-      separator_(UserGroupSeparator()),
-      drawing_(std::make_unique<Drawing>(window_.Dpi(), scene_, separator_, fonts_)) {
+      drawing_(
+          std::make_unique<Drawing>(window_.Dpi(), scene_, services_.GroupSeparator(), fonts_)) {
     UpdateInteriorSize();
-    if (!drawing_->Labels.AllTextCovered()) {
-        Say("no installed font can draw all of the window's text; Windows links what it has");
-    }
 }
 
-void Win32Program::Run() {
+void ProgramLoop::Run() {
     StartScene(scene_, services_);
     window_.Show();
     // The first picture goes at once, not a tick later.
@@ -51,7 +48,7 @@ void Win32Program::Run() {
 
 // Follows Timer1's settings: ticks only while it is enabled with an
 // interval above zero.
-void Win32Program::SyncTimer() {
+void ProgramLoop::SyncTimer() {
     const AnimationTimer& timer = scene_.Timer1();
     if (!timer.Ticking()) {
         schedule_.Stop();
@@ -60,30 +57,37 @@ void Win32Program::SyncTimer() {
     }
 }
 
-void Win32Program::Tick() {
-    if (!minimised_ && schedule_.TakeDue(MonotonicNs())) {
+void ProgramLoop::Tick() {
+    const std::int64_t now = MonotonicNs();
+    if (!minimised_ && schedule_.TakeDue(now)) {
         StepBalls(scene_, services_);
+        services_.Ticked();
+        if constexpr (ReportTicks) {
+            tickReport_.Ticked(now, scene_.BounceCount());
+        }
     }
 }
 
-void Win32Program::Paint() {
+void ProgramLoop::Paint() {
     if (minimised_ || !scene_.PendingDamage().Any()) {
         return;
     }
     window_.Canvas().Present(drawing_->Painter, scene_, scene_.TakeDamage());
 }
 
-void Win32Program::UpdateInteriorSize() {
+void ProgramLoop::UpdateInteriorSize() {
     const float dpi = window_.Dpi();
     if (dpi != drawing_->Dpi) {
-        drawing_ = std::make_unique<Drawing>(dpi, scene_, separator_, fonts_);
+        drawing_ = std::make_unique<Drawing>(dpi, scene_, services_.GroupSeparator(), fonts_);
     }
     const PixelSize size = window_.SizeInPixels();
     ResizeInterior(scene_,
                    {drawing_->Mapping.ToTwips(size.Width), drawing_->Mapping.ToTwips(size.Height)});
 }
 
-void Win32Program::Released(std::int16_t button, std::int16_t shift, float x, float y) {
+void ProgramLoop::CloseRequested() { services_.UnloadWindow(); }
+
+void ProgramLoop::Released(MouseButton button, ShiftKeys keys, float x, float y) {
     if (services_.Unloaded()) {
         return;
     }
@@ -92,15 +96,19 @@ void Win32Program::Released(std::int16_t button, std::int16_t shift, float x, fl
     if (scene_.IsOverLabel(xTwips, yTwips)) {
         return;
     }
-    HandleMouseUp(scene_, services_, button, shift, xTwips, yTwips);
+    HandleMouseUp(scene_, services_, RuleButton(button), RuleShift(keys), xTwips, yTwips);
 }
 
-void Win32Program::Reshaped() {
+void ProgramLoop::Reshaped() {
     UpdateInteriorSize();
     scene_.MarkAllDamaged();
 }
 
-void Win32Program::Restored() {
+void ProgramLoop::Exposed() { scene_.MarkAllDamaged(); }
+
+void ProgramLoop::Hidden() { minimised_ = true; }
+
+void ProgramLoop::Restored() {
     if (minimised_) {
         // The balls carry on from where they were, on a fresh cadence.
         minimised_ = false;

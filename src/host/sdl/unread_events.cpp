@@ -1,4 +1,4 @@
-#include "host/app/unread_events.h"
+#include "host/sdl/unread_events.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>

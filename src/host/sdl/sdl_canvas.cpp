@@ -1,13 +1,13 @@
-#include "host/app/sdl_canvas.h"
+#include "host/sdl/sdl_canvas.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 
 #include "host/core/say.h"
-#include "host/sdl/sdl_fault.h"
-#include "host/sdl/sdl_handles.h"
-#include "host/sdl/surface_view.h"
+#include "host/sdl_core/sdl_fault.h"
+#include "host/sdl_core/sdl_handles.h"
+#include "host/sdl_core/surface_view.h"
 #include "host/x11/x11_tile_canvas.h"
 #include "host/x11/x11_window.h"
 

@@ -1,8 +1,8 @@
-#include "host/app/show_watchdog.h"
+#include "host/sdl/show_watchdog.h"
 
 #include <system_error>
 
-#include "host/app/fatal_report.h"
+#include "host/core/exit_at_once.h"
 
 namespace bumblorbs {
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "host/sdl/sdl_handles.h"
+#include "host/sdl_core/sdl_handles.h"
 #include "host/window/host_window.h"
 #include "host/x11/x11_colormap.h"
 #include "host/x11/x11_input_watch.h"

@@ -1,4 +1,4 @@
-#include "host/app/display_scale.h"
+#include "host/sdl/display_scale.h"
 
 #include <SDL.h>
 
