@@ -1,5 +1,7 @@
 // The cost of one animation tick: the rules alone, and the rules with the
-// repaint of what they changed into tiles, as the X11 window gets them.
+// repaint of what they changed into tiles, as the X11 window gets them, or
+// into a picture of the whole window, as the SDL and Windows canvases
+// paint it.
 //   build/bench/bench_step_balls
 
 #include <benchmark/benchmark.h>
@@ -10,6 +12,7 @@
 #include "behaviour/start_scene.h"
 #include "behaviour/step_balls.h"
 #include "host/core/headless_services.h"
+#include "host/paint/pixel_view.h"
 #include "host/paint/scene_painter.h"
 #include "host/paint/tile_composer.h"
 #include "host/sdl/video_session.h"
@@ -92,6 +95,37 @@ void StepAndRepaintIntoTiles(benchmark::State& state) {
                                                        benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(StepAndRepaintIntoTiles)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMicrosecond);
+
+// A tick and its repaint into a picture that holds the whole window, of the
+// given size: rows far apart, as in the SDL canvases' surfaces and the
+// Windows canvas's DIB.
+void StepAndRepaintWholePicture(benchmark::State& state) {
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    const auto width = static_cast<int>(state.range(0));
+    const auto height = static_cast<int>(state.range(1));
+    const VideoSession video;
+    Scene scene(DesignedLayout);
+    scene.SetInteriorSize(
+        {static_cast<Twips>(width) * TwipsPerPixel, static_cast<Twips>(height) * TwipsPerPixel});
+    HeadlessServices services(43200);
+    StartScene(scene, services);
+    const PixelMapping mapping(TwipsPerPixel);
+    TtfGlyphSources fonts;
+    LabelText labels(scene, mapping, ",", fonts);
+    ScenePainter painter(mapping, labels);
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) *
+                                      static_cast<std::size_t>(height));
+    const PixelView picture = PackedWords(pixels.data(), width, height);
+    painter.Paint(picture, scene, scene.TakeDamage());
+    for (auto _ : state) {
+        StepBalls(scene, services);
+        benchmark::DoNotOptimize(painter.Paint(picture, scene, scene.TakeDamage()).size());
+    }
+}
+BENCHMARK(StepAndRepaintWholePicture)
     ->Args({1920, 1080})
     ->Args({3840, 2160})
     ->Unit(benchmark::kMicrosecond);

@@ -80,8 +80,9 @@ struct Painted {
 
 class RecordingCanvas final : public WindowCanvas {
 public:
-    void Present(ScenePainter& /*painter*/, const Scene& scene, const Damage& damage) override {
-        Paints.push_back({damage.Everything, scene.BackColor(), scene.BounceCount()});
+    void Present(SceneFrame& frame) override {
+        const Scene& scene = frame.Showing();
+        Paints.push_back({frame.Changes().Everything, scene.BackColor(), scene.BounceCount()});
     }
     std::vector<Painted> Paints;
 };

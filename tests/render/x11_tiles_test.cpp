@@ -64,7 +64,8 @@ TEST(X11TileCanvasTest, AfterEveryTickTheWindowShowsAFullRepaint) {
         ScenePainter& painter = tick < 160 ? normalPainter : doubledPainter;
         Damage damage = scene.TakeDamage();
         damage.Everything = damage.Everything || tick == 160;
-        canvas.Present(painter, scene, damage);
+        SceneFrame frame(painter, scene, damage);
+        canvas.Present(frame);
         canvas.Finish();
         painter.Paint(ViewOf(expected.get()), scene, everything);
         XImage* shown = XGetImage(display, x11->Id, 0, 0, Width, Height, AllPlanes, ZPixmap);

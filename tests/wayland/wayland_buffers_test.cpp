@@ -11,6 +11,7 @@
 
 #include "host/core/pixel_mapping.h"
 #include "host/paint/pixel_view.h"
+#include "host/paint/scene_frame.h"
 #include "host/paint/scene_painter.h"
 #include "host/paint/tile_composer.h"
 #include "host/text/label_text.h"
@@ -61,9 +62,10 @@ protected:
             slots.push_back(slot);
         }
         EXPECT_EQ(slot, slots[index]);
-        const PaintPlan plan = painter.Plan(scene, ring.Draw(*slot, pending), Width, Height);
+        SceneFrame frame(painter, scene, pending);
+        const PaintPlan plan = frame.PlanFor(ring.Draw(*slot, pending), Width, Height);
         sink.Into(slot->Pixels->Pixels);
-        ComposeTiles(painter, scene, plan, sink);
+        frame.Compose(plan, sink);
         pending = Damage{};
         return slot->Pixels->Pixels;
     }

@@ -72,7 +72,8 @@ void ProgramLoop::Paint() {
     if (minimised_ || !scene_.PendingDamage().Any()) {
         return;
     }
-    window_.Canvas().Present(drawing_->Painter, scene_, scene_.TakeDamage());
+    SceneFrame frame(drawing_->Painter, scene_, scene_.TakeDamage());
+    window_.Canvas().Present(frame);
 }
 
 void ProgramLoop::UpdateInteriorSize() {

@@ -68,19 +68,8 @@ bool ScenePainter::PaintPlainArea(const PixelView& target, PixelPoint origin, co
     if (!plain) {
         return false;
     }
-    const PixelRect local = Shifted(area, origin);
-    if (!plain->Ball) {
-        FillArea(target, local, background);
-        return true;
-    }
-    const PixelRect square = Shifted(plain->Square, origin);
-    PixelRect covered;
-    Intersect(square, local, covered);
-    const RectsAround around = AroundHole(local, covered);
-    for (std::size_t i = 0; i < around.Count; ++i) {
-        FillArea(target, around.Rects[i], background);
-    }
-    sprites_.Sprite(*plain->Ball).DrawOver(target, local, square.x, square.y, background);
+    const BallSprite* sprite = plain->Ball ? &sprites_.Sprite(*plain->Ball) : nullptr;
+    plain_.Write(target, origin, area, *plain, sprite, background);
     return true;
 }
 

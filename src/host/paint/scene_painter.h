@@ -7,6 +7,7 @@
 #include "host/paint/ball_sprite.h"
 #include "host/paint/paint_plan.h"
 #include "host/paint/pixel_view.h"
+#include "host/paint/plain_writer.h"
 #include "host/paint/sprite_cache.h"
 #include "host/text/label_text.h"
 #include "scene/scene.h"
@@ -61,6 +62,7 @@ private:
     PaintPlanner planner_;
     LabelText& labels_;
     SpriteCache sprites_;
+    PlainWriter plain_;
 };
 
 }  // namespace bumblorbs

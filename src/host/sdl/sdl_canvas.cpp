@@ -26,9 +26,9 @@ public:
         }
     }
 
-    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override {
+    void Present(SceneFrame& frame) override {
         const PixelView painted = ViewOf(Surface());
-        const PaintRects rects = painter.Paint(painted, scene, damage);
+        const PaintRects rects = frame.PaintWhole(painted);
         if (rects.empty()) {
             return;
         }
@@ -84,7 +84,7 @@ public:
     // Whether SDL offers a surface for the window's pixel format.
     static bool Offered(SDL_Window* window) { return SDL_GetWindowSurface(window) != nullptr; }
 
-    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override {
+    void Present(SceneFrame& frame) override {
         // A new one after each resize; the resize's full repaint fills it.
         SDL_Surface* shown = SDL_GetWindowSurface(window_);
         if (shown == nullptr) {
@@ -98,7 +98,7 @@ public:
                               " canvas for the window");
             }
         }
-        const PaintRects rects = painter.Paint(ViewOf(painted_.get()), scene, damage);
+        const PaintRects rects = frame.PaintWhole(ViewOf(painted_.get()));
         if (rects.empty()) {
             return;
         }

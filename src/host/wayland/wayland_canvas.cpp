@@ -108,8 +108,8 @@ WaylandCanvas::Ring::Slot* WaylandCanvas::FreeSlot() {
     });
 }
 
-void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Damage& damage) {
-    AddDamage(pending_, damage);
+void WaylandCanvas::Present(SceneFrame& frame) {
+    AddDamage(pending_, frame.Changes());
     if (!(wanted_ == drawn_)) {
         ring_.Clear();
         drawn_ = wanted_;
@@ -132,11 +132,10 @@ void WaylandCanvas::Present(ScenePainter& painter, const Scene& scene, const Dam
     // frame's damage; the compositor is told only what changed since the
     // latest frame.
     const PaintPlan plan =
-        painter.Plan(scene, ring_.Draw(*slot, pending_), drawn_.Buffer.Width, drawn_.Buffer.Height);
+        frame.PlanFor(ring_.Draw(*slot, pending_), drawn_.Buffer.Width, drawn_.Buffer.Height);
     sink_.Into(slot->Pixels->Target);
-    ComposeTiles(painter, scene, plan, sink_);
-    const PaintRects rects =
-        painter.DamagedRects(scene, pending_, drawn_.Buffer.Width, drawn_.Buffer.Height);
+    frame.Compose(plan, sink_);
+    const PaintRects rects = frame.RectsFor(pending_, drawn_.Buffer.Width, drawn_.Buffer.Height);
     pending_ = Damage{};
     if (!rects.empty() || geometryUnsent_) {
         Commit(*slot, rects);

@@ -28,7 +28,7 @@ public:
     WaylandCanvas(const WaylandCanvas&) = delete;
     WaylandCanvas& operator=(const WaylandCanvas&) = delete;
 
-    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override;
+    void Present(SceneFrame& frame) override;
     // Draws the next frame without the word that the last one was shown: a
     // compositor may drop that word when the output it was for goes away,
     // and waiting for it would leave the window still for good.

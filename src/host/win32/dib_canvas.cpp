@@ -16,11 +16,11 @@ void DibCanvas::Attach(HWND window, int width, int height) {
     picture_.Clear();
 }
 
-void DibCanvas::Present(ScenePainter& painter, const Scene& scene, const Damage& damage) {
+void DibCanvas::Present(SceneFrame& frame) {
     // GDI may still be reading the pixels for an earlier copy.
     GdiFlush();
-    const PaintRects rects = painter.Paint(
-        PackedWords(picture_.Pixels(), picture_.Width(), picture_.Height()), scene, damage);
+    const PaintRects rects =
+        frame.PaintWhole(PackedWords(picture_.Pixels(), picture_.Width(), picture_.Height()));
     HDC target = GetDC(window_);
     for (const PixelRect& rect : rects) {
         BitBlt(target, rect.x, rect.y, rect.w, rect.h, picture_.Dc(), rect.x, rect.y, SRCCOPY);

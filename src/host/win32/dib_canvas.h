@@ -15,7 +15,7 @@ public:
     // Paints into `window`'s interior of `size` pixels; again when it changes.
     void Attach(HWND window, int width, int height);
 
-    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override;
+    void Present(SceneFrame& frame) override;
     // Copies `area` of the picture to `target`, the window's DC.
     void Blit(HDC target, const RECT& area) const;
 

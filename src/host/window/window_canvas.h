@@ -1,15 +1,16 @@
 #pragma once
 
-#include "host/paint/scene_painter.h"
+#include "host/paint/scene_frame.h"
 
 namespace bumblorbs {
 
-// Puts the damaged parts of the scene on the window, at its real pixels.
+// Puts the damaged parts of the scene on the window, at its real pixels:
+// the frame plans and paints them, the canvas says where.
 class WindowCanvas {
 public:
     virtual ~WindowCanvas() = default;
 
-    virtual void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) = 0;
+    virtual void Present(SceneFrame& frame) = 0;
 };
 
 }  // namespace bumblorbs

@@ -28,6 +28,17 @@ int NoteAttachFailure(Display* /*display*/, XErrorEvent* /*error*/) {
     return 0;
 }
 
+// Whether the server attached the segment. A server on another machine
+// refuses with an error, which is an answer here, not a fault.
+bool ServerAttaches(Display* display, XShmSegmentInfo& info) {
+    attachFailed = false;
+    const XErrorHandler previous = XSetErrorHandler(&NoteAttachFailure);
+    const Bool sent = XShmAttach(display, &info);
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    return sent != False && !attachFailed;
+}
+
 // An image of the client's own pixels, for XPutImage.
 XImage ClientImage(const std::uint32_t* pixels, int width, int height) {
     XImage image{};
@@ -91,17 +102,11 @@ bool SharedImage::Attach(std::size_t pixels) {
         return false;
     }
     info.readOnly = True;
-    // A server on another machine refuses the attach with an error, which
-    // is an answer here, not a fault.
-    attachFailed = false;
-    const XErrorHandler previous = XSetErrorHandler(&NoteAttachFailure);
-    const Bool sent = XShmAttach(display_, &info);
-    XSync(display_, False);
-    XSetErrorHandler(previous);
+    const bool attached = ServerAttaches(display_, info);
     // Marked for removal now, it goes away with the last process using it,
     // however the toy ends.
     shmctl(info.shmid, IPC_RMID, nullptr);
-    if (sent == False || attachFailed) {
+    if (!attached) {
         refusal_ = "the X server refused to attach the toy's shared memory";
         shmdt(info.shmaddr);
         return false;

@@ -8,7 +8,7 @@ TileRing::TileRing(Display* display, Visual* visual, Window window, GC gc)
     : display_(display), window_(window), gc_(gc), image_(display, visual) {
     if (image_.Offered() && image_.Attach(2 * HalfPixels)) {
         halves_ = image_.Pixels();
-        completionType_ = XShmGetEventBase(display_) + ShmCompletion;
+        notices_.Type = XShmGetEventBase(display_) + ShmCompletion;
     } else {
         unshared_.resize(2 * HalfPixels);
         halves_ = unshared_.data();
@@ -32,62 +32,62 @@ std::uint32_t* TileRing::Room(std::size_t pixels) {
 void TileRing::Send(const Tile& tile) {
     // Each tile goes when the next one comes, so that the last one of a
     // half can ask to be told when the server is done with it.
-    if (holding_) {
-        Put(held_, false);
+    if (held_) {
+        Put(*held_, false);
     }
     held_ = tile;
-    holding_ = true;
 }
 
 void TileRing::EndFrame() {
     // The frame's last tile goes without asking for a notice: the server
     // then has nothing to send back, and the flush nothing to read.
-    if (holding_) {
-        Put(held_, false);
-        holding_ = false;
+    if (held_) {
+        Put(*held_, false);
+        held_.reset();
     }
 }
 
 void TileRing::CloseHalf() {
-    if (holding_) {
-        Put(held_, true);
-        holding_ = false;
-        freeAfter_[static_cast<std::size_t>(half_)] = asked_;
+    if (held_) {
+        Put(*held_, true);
+        held_.reset();
+        notices_.FreeAfter[static_cast<std::size_t>(half_)] = notices_.Asked;
     } else if (Shared()) {
         // The half's last tile went at the end of a frame, unasked: the
         // notice of the next tile, read after it, says the server is done
         // with this half too.
-        noticeOwed_ = true;
-        freeAfter_[static_cast<std::size_t>(half_)] = asked_ + 1;
+        notices_.Owed = true;
+        notices_.FreeAfter[static_cast<std::size_t>(half_)] = notices_.Asked + 1;
     }
 }
 
 void TileRing::TakeCompletions() {
     XEvent event;
-    while (seen_ < asked_ && XCheckTypedEvent(display_, completionType_, &event) == True) {
-        ++seen_;
+    while (notices_.Seen < notices_.Asked &&
+           XCheckTypedEvent(display_, notices_.Type, &event) == True) {
+        ++notices_.Seen;
     }
 }
 
 void TileRing::WaitUntilFree(int half) {
-    const std::uint64_t needed = freeAfter_[static_cast<std::size_t>(half)];
-    if (seen_ < needed) {
+    const std::uint64_t needed = notices_.FreeAfter[static_cast<std::size_t>(half)];
+    if (notices_.Seen < needed) {
         TakeCompletions();
     }
     XEvent event;
-    while (seen_ < needed) {
+    while (notices_.Seen < needed) {
         XNextEvent(display_, &event);
-        if (event.type == completionType_) {
-            ++seen_;
+        if (event.type == notices_.Type) {
+            ++notices_.Seen;
         }
     }
 }
 
 void TileRing::Put(const Tile& tile, bool notify) {
-    const bool ask = Shared() && (notify || noticeOwed_);
+    const bool ask = Shared() && (notify || notices_.Owed);
     if (ask) {
-        ++asked_;
-        noticeOwed_ = false;
+        ++notices_.Asked;
+        notices_.Owed = false;
     }
     image_.Put(window_, gc_, tile.Pixels, tile.Area.w, tile.Area.h, {0, 0}, tile.Area, ask);
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,24 +47,29 @@ private:
     void TakeCompletions();
     void WaitUntilFree(int half);
 
+    // The completion notices the server sends for the puts that ask: the
+    // event type, those asked for and seen so far, and the count each half
+    // must see before it may be written again.
+    struct Notices {
+        int Type = 0;
+        std::uint64_t Asked = 0;
+        std::uint64_t Seen = 0;
+        std::array<std::uint64_t, 2> FreeAfter{};
+        // The next tile asks for a notice on behalf of a half left without one.
+        bool Owed = false;
+    };
+
     Display* display_;
     Window window_;
     GC gc_;
     SharedImage image_;
     std::vector<std::uint32_t> unshared_;
     std::uint32_t* halves_ = nullptr;
-    int completionType_ = 0;
     int half_ = 0;
     std::size_t used_ = 0;
-    // Completion notices asked for and seen so far, and the count each half
-    // must see before it may be written again.
-    std::uint64_t asked_ = 0;
-    std::uint64_t seen_ = 0;
-    std::array<std::uint64_t, 2> freeAfter_{};
-    // The next tile asks for a notice on behalf of a half left without one.
-    bool noticeOwed_ = false;
-    bool holding_ = false;
-    Tile held_;
+    Notices notices_;
+    // The tile sent last, which goes when the next one comes.
+    std::optional<Tile> held_;
 };
 
 }  // namespace bumblorbs

@@ -38,14 +38,14 @@ public:
                    attributes_.visual->blue_mask, attributes_.depth),
           gc_(MakeGC(target.Connection, target.Id)) {}
 
-    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage, SDL_Point size) {
+    void Present(SceneFrame& frame, SDL_Point size) {
         if (size.x <= 0 || size.y <= 0) {
             return;
         }
         if (!painted_ || painted_->w != size.x || painted_->h != size.y) {
             Resize(size);
         }
-        for (const PixelRect& rect : painter.Paint(ViewOf(painted_.get()), scene, damage)) {
+        for (const PixelRect& rect : frame.PaintWhole(ViewOf(painted_.get()))) {
             Convert(rect);
             XPutImage(target_.Connection, target_.Id, gc_->Context, image_.get(), rect.x, rect.y,
                       rect.x, rect.y, static_cast<unsigned>(rect.w), static_cast<unsigned>(rect.h));
@@ -110,8 +110,6 @@ VisualImageCanvas::VisualImageCanvas(const X11Window& target, std::function<SDL_
 
 VisualImageCanvas::~VisualImageCanvas() = default;
 
-void VisualImageCanvas::Present(ScenePainter& painter, const Scene& scene, const Damage& damage) {
-    images_->Present(painter, scene, damage, pixelSize_());
-}
+void VisualImageCanvas::Present(SceneFrame& frame) { images_->Present(frame, pixelSize_()); }
 
 }  // namespace bumblorbs

@@ -28,7 +28,7 @@ public:
     VisualImageCanvas(const VisualImageCanvas&) = delete;
     VisualImageCanvas& operator=(const VisualImageCanvas&) = delete;
 
-    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override;
+    void Present(SceneFrame& frame) override;
 
 private:
     class Images;

@@ -167,11 +167,11 @@ X11TileCanvas::X11TileCanvas(const X11Window& target, std::function<SDL_Point()>
 
 X11TileCanvas::~X11TileCanvas() = default;
 
-void X11TileCanvas::Present(ScenePainter& painter, const Scene& scene, const Damage& damage) {
+void X11TileCanvas::Present(SceneFrame& frame) {
     const SDL_Point size = pixelSize_();
-    const PaintPlan plan = painter.Plan(scene, damage, size.x, size.y);
+    const PaintPlan plan = frame.PlanFor(frame.Changes(), size.x, size.y);
     if (!plan.Rects.empty()) {
-        ComposeTiles(painter, scene, plan, *frames_);
+        frame.Compose(plan, *frames_);
     }
 }
 

@@ -34,7 +34,7 @@ public:
     X11TileCanvas(const X11TileCanvas&) = delete;
     X11TileCanvas& operator=(const X11TileCanvas&) = delete;
 
-    void Present(ScenePainter& painter, const Scene& scene, const Damage& damage) override;
+    void Present(SceneFrame& frame) override;
     // Waits until the server has drawn every tile sent so far, for reading
     // the window back.
     void Finish();
