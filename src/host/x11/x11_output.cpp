@@ -89,6 +89,45 @@ void AddFullScreenState(Display* display, Window window) {
                     reinterpret_cast<const unsigned char*>(&fullScreen), 1);
 }
 
+// The window's place on the root and its size.
+bool RectOnRoot(Display* display, Window window, SDL_Rect& rect) {
+    Window root = 0;
+    Window child = 0;
+    unsigned width = 0;
+    unsigned height = 0;
+    unsigned border = 0;
+    unsigned depth = 0;
+    if (XGetGeometry(display, window, &root, &rect.x, &rect.y, &width, &height, &border, &depth) ==
+            0 ||
+        XTranslateCoordinates(display, window, root, 0, 0, &rect.x, &rect.y, &child) == False) {
+        return false;
+    }
+    rect.w = static_cast<int>(width);
+    rect.h = static_cast<int>(height);
+    return true;
+}
+
+// Asks the manager to take the window out of full screen and put it back,
+// which makes it size the window to its output's present mode.
+void AskFullScreenAgain(Display* display, Window window) {
+    XEvent request{};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = window;
+    request.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
+    request.xclient.format = 32;
+    request.xclient.data.l[1] =
+        static_cast<long>(XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False));
+    // The request comes from a normal application.
+    request.xclient.data.l[3] = 1;
+    const long remove = 0;
+    const long add = 1;
+    for (const long action : {remove, add}) {
+        request.xclient.data.l[0] = action;
+        XSendEvent(display, DefaultRootWindow(display), False,
+                   SubstructureRedirectMask | SubstructureNotifyMask, &request);
+    }
+}
+
 }  // namespace
 
 bool PrepareFullScreenOnX11(SDL_Window* window) {
@@ -151,33 +190,28 @@ void X11OutputFollower::FitToOutput() {
     }
     Display* display = x11->Connection;
     const Window window = x11->Id;
-    // A window manager keeps its full-screen windows on their output, and
-    // may take a request to move one as a wish to leave full screen.
-    if (ManagerRuns(display)) {
-        return;
-    }
-    Window root = 0;
-    Window child = 0;
     SDL_Rect current{};
-    unsigned width = 0;
-    unsigned height = 0;
-    unsigned border = 0;
-    unsigned depth = 0;
-    if (XGetGeometry(display, window, &root, &current.x, &current.y, &width, &height, &border,
-                     &depth) == 0 ||
-        XTranslateCoordinates(display, window, root, 0, 0, &current.x, &current.y, &child) ==
-            False) {
-        return;
-    }
-    current.w = static_cast<int>(width);
-    current.h = static_cast<int>(height);
     SDL_Rect output{};
-    if (!OutputAt(display, root, {current.x + current.w / 2, current.y + current.h / 2}, output) ||
-        SDL_RectEquals(&output, &current) == SDL_TRUE) {
+    if (!RectOnRoot(display, window, current) ||
+        !OutputAt(display, DefaultRootWindow(display),
+                  {current.x + current.w / 2, current.y + current.h / 2}, output)) {
         return;
     }
-    XMoveResizeWindow(display, window, output.x, output.y, static_cast<unsigned>(output.w),
-                      static_cast<unsigned>(output.h));
+    if (SDL_RectEquals(&output, &current) == SDL_TRUE) {
+        askedFor_ = {};
+        return;
+    }
+    if (!ManagerRuns(display)) {
+        XMoveResizeWindow(display, window, output.x, output.y, static_cast<unsigned>(output.w),
+                          static_cast<unsigned>(output.h));
+    } else if (SDL_RectEquals(&output, &askedFor_) == SDL_FALSE) {
+        // Most managers refit their full-screen windows by themselves, and
+        // then this is never reached; some leave them at the old size. The
+        // several events of one change ask once, never again while the
+        // manager answers.
+        askedFor_ = output;
+        AskFullScreenAgain(display, window);
+    }
     XFlush(display);
 }
 

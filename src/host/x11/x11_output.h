@@ -13,11 +13,13 @@ namespace bumblorbs {
 // place and size it was made with.
 bool PrepareFullScreenOnX11(SDL_Window* window);
 
-// Keeps a full-screen window covering its output on a bare X server when
-// the output's resolution or the screen's layout changes. A window manager
-// does this for its full-screen windows, so where one runs this leaves it to
-// it; with none nothing else would, as SDL does not notice a mode change on
-// an output that stays connected. Does nothing under other video drivers.
+// Keeps a full-screen window covering its output when the output's
+// resolution or the screen's layout changes. On a bare X server it moves and
+// sizes the window itself, as SDL does not notice a mode change on an output
+// that stays connected. A window manager mostly refits its full-screen
+// windows by itself; where the window is left off its output's new size, it
+// asks the manager once to leave and re-enter full screen. Does nothing
+// under other video drivers.
 class X11OutputFollower {
 public:
     explicit X11OutputFollower(SDL_Window* window);
@@ -31,6 +33,8 @@ private:
     SDL_Window* window_;
     bool active_ = false;
     int randrEventBase_ = 0;
+    // The output the manager was last asked to fit the window to.
+    SDL_Rect askedFor_{};
 };
 
 }  // namespace bumblorbs
