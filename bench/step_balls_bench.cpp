@@ -6,7 +6,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "behaviour/start_scene.h"
@@ -15,7 +14,6 @@
 #include "host/paint/pixel_view.h"
 #include "host/paint/scene_painter.h"
 #include "host/paint/tile_composer.h"
-#include "host/sdl/video_session.h"
 #include "host/text/label_text.h"
 #include "host/ttf/ttf_glyph_source.h"
 
@@ -24,15 +22,32 @@ namespace {
 
 constexpr Twips TwipsPerPixel = TwipsPerPixelAt(DefaultDpi);
 
+// The designed scene started on a screen of the given size.
+struct StartedScene {
+    StartedScene(int width, int height) {
+        scene.SetInteriorSize({static_cast<Twips>(width) * TwipsPerPixel,
+                               static_cast<Twips>(height) * TwipsPerPixel});
+        StartScene(scene, services);
+    }
+    Scene scene{DesignedLayout};
+    HeadlessServices services{43200};
+};
+
+// A started scene with what paints it, its first frame not yet painted.
+struct PaintedScene : StartedScene {
+    PaintedScene(int width, int height) : StartedScene(width, height) {}
+    PixelMapping mapping{TwipsPerPixel};
+    TtfGlyphSources fonts;
+    LabelText labels{scene, mapping, ",", fonts};
+    ScenePainter painter{mapping, labels};
+};
+
 void StepBallsOnly(benchmark::State& state) {
-    Scene scene(DesignedLayout);
-    scene.SetInteriorSize({1920 * TwipsPerPixel, 1080 * TwipsPerPixel});
-    HeadlessServices services(43200);
-    StartScene(scene, services);
+    StartedScene started(1920, 1080);
     for (auto _ : state) {
-        StepBalls(scene, services);
-        scene.TakeDamage();
-        benchmark::DoNotOptimize(scene.BounceCount());
+        StepBalls(started.scene, started.services);
+        started.scene.TakeDamage();
+        benchmark::DoNotOptimize(started.scene.BounceCount());
     }
 }
 BENCHMARK(StepBallsOnly);
@@ -68,26 +83,19 @@ private:
 // follows the balls, not the screen. Reports the pixels composed and the
 // plain areas left to the server, each a tick.
 void StepAndRepaintIntoTiles(benchmark::State& state) {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
     const auto width = static_cast<int>(state.range(0));
     const auto height = static_cast<int>(state.range(1));
-    const VideoSession video;
-    Scene scene(DesignedLayout);
-    scene.SetInteriorSize(
-        {static_cast<Twips>(width) * TwipsPerPixel, static_cast<Twips>(height) * TwipsPerPixel});
-    HeadlessServices services(43200);
-    StartScene(scene, services);
-    const PixelMapping mapping(TwipsPerPixel);
-    TtfGlyphSources fonts;
-    LabelText labels(scene, mapping, ",", fonts);
-    ScenePainter painter(mapping, labels);
+    PaintedScene painted(width, height);
+    Scene& scene = painted.scene;
     DroppingSink sink;
-    ComposeTiles(painter, scene, painter.Plan(scene, scene.TakeDamage(), width, height), sink);
+    ComposeTiles(painted.painter, scene,
+                 painted.painter.Plan(scene, scene.TakeDamage(), width, height), sink);
     sink.composedPixels = 0;
     sink.plainAreas = 0;
     for (auto _ : state) {
-        StepBalls(scene, services);
-        ComposeTiles(painter, scene, painter.Plan(scene, scene.TakeDamage(), width, height), sink);
+        StepBalls(scene, painted.services);
+        ComposeTiles(painted.painter, scene,
+                     painted.painter.Plan(scene, scene.TakeDamage(), width, height), sink);
     }
     state.counters["composed_px"] = benchmark::Counter(static_cast<double>(sink.composedPixels),
                                                        benchmark::Counter::kAvgIterations);
@@ -103,26 +111,17 @@ BENCHMARK(StepAndRepaintIntoTiles)
 // given size: rows far apart, as in the SDL canvases' surfaces and the
 // Windows canvas's DIB.
 void StepAndRepaintWholePicture(benchmark::State& state) {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
     const auto width = static_cast<int>(state.range(0));
     const auto height = static_cast<int>(state.range(1));
-    const VideoSession video;
-    Scene scene(DesignedLayout);
-    scene.SetInteriorSize(
-        {static_cast<Twips>(width) * TwipsPerPixel, static_cast<Twips>(height) * TwipsPerPixel});
-    HeadlessServices services(43200);
-    StartScene(scene, services);
-    const PixelMapping mapping(TwipsPerPixel);
-    TtfGlyphSources fonts;
-    LabelText labels(scene, mapping, ",", fonts);
-    ScenePainter painter(mapping, labels);
+    PaintedScene painted(width, height);
+    Scene& scene = painted.scene;
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) *
                                       static_cast<std::size_t>(height));
     const PixelView picture = PackedWords(pixels.data(), width, height);
-    painter.Paint(picture, scene, scene.TakeDamage());
+    painted.painter.Paint(picture, scene, scene.TakeDamage());
     for (auto _ : state) {
-        StepBalls(scene, services);
-        benchmark::DoNotOptimize(painter.Paint(picture, scene, scene.TakeDamage()).size());
+        StepBalls(scene, painted.services);
+        benchmark::DoNotOptimize(painted.painter.Paint(picture, scene, scene.TakeDamage()).size());
     }
 }
 BENCHMARK(StepAndRepaintWholePicture)
