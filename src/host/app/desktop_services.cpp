@@ -1,19 +1,16 @@
 #include "host/app/desktop_services.h"
 
 #include "host/audio/beeper.h"
-#include "host/core/local_clock.h"
 #include "host/core/locale_separator.h"
 #include "host/core/number_format.h"
 
 namespace bumblorbs {
 
 DesktopServices::DesktopServices(Beeper* beeper)
-    : beeper_(beeper), separator_(LocaleGroupSeparator()) {}
-
-float DesktopServices::SecondsSinceMidnight() { return LocalSecondsSinceMidnight(); }
+    : LocalServices(LocaleGroupSeparator()), beeper_(beeper) {}
 
 std::string DesktopServices::FormatNumber(std::int64_t value, std::string_view pattern) {
-    return FormatByPattern(value, pattern, separator_);
+    return FormatByPattern(value, pattern, GroupSeparator());
 }
 
 void DesktopServices::SoundBeep() {

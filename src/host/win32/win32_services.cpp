@@ -1,14 +1,11 @@
 #include "host/win32/win32_services.h"
 
-#include "host/core/local_clock.h"
 #include "host/win32/system_beep.h"
 #include "host/win32/user_number_format.h"
 
 namespace bumblorbs {
 
-Win32Services::Win32Services(SystemBeep* beep) : beep_(beep), separator_(UserGroupSeparator()) {}
-
-float Win32Services::SecondsSinceMidnight() { return LocalSecondsSinceMidnight(); }
+Win32Services::Win32Services(SystemBeep* beep) : LocalServices(UserGroupSeparator()), beep_(beep) {}
 
 std::string Win32Services::FormatNumber(std::int64_t value, std::string_view pattern) {
     return FormatUserNumber(value, pattern);
