@@ -7,15 +7,8 @@ source "$(dirname "$0")/lib.sh"
 
 command -v kwin_wayland >/dev/null || { echo "skip: kwin_wayland is not installed"; exit 0; }
 bumblorbs_start_xvfb 1280x960
-export XDG_RUNTIME_DIR="$WORK/runtime"
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 # kwin's window on the Xvfb is its output's size times its scale: 1278x960.
-# The installed binary carries file capabilities, which an unprivileged
-# container refuses to run ("Operation not permitted"); a plain copy runs.
-cp /usr/bin/kwin_wayland "$WORK/kwin_wayland"
-KWIN_COMPOSE=Q "$WORK/kwin_wayland" --x11-display "$DISPLAY" --socket bumblorbs-kwin \
-  --width 852 --height 640 --scale 1.5 --xwayland >"$WORK/kwin.log" 2>&1 &
-HELPER_PIDS+=($!)
+start_kwin bumblorbs-kwin --width 852 --height 640 --scale 1.5 --xwayland
 if ! wait_until 15 test -S "$XDG_RUNTIME_DIR/bumblorbs-kwin"; then
   echo "skip: kwin_wayland did not start here: $(tail -n 3 "$WORK/kwin.log")"
   exit 0

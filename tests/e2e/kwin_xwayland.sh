@@ -6,19 +6,12 @@ source "$(dirname "$0")/lib.sh"
 
 command -v kwin_wayland >/dev/null || { echo "skip: kwin_wayland is not installed"; exit 0; }
 bumblorbs_start_xvfb 1280x960
-export XDG_RUNTIME_DIR="$WORK/runtime"
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-# The installed binary carries file capabilities, which an unprivileged
-# container refuses to run ("Operation not permitted"); a plain copy runs.
-cp /usr/bin/kwin_wayland "$WORK/kwin_wayland"
 # kwin starts its XWayland on a display of its choosing and names it to the
 # programs it starts itself: this one writes the name down.
 printf '#!/bin/sh\necho "$DISPLAY" >"%s/xwayland.tmp"\nmv "%s/xwayland.tmp" "%s/xwayland"\n' \
   "$WORK" "$WORK" "$WORK" >"$WORK/note_display"
 chmod +x "$WORK/note_display"
-KWIN_COMPOSE=Q "$WORK/kwin_wayland" --x11-display "$DISPLAY" --socket bumblorbs-kwin-x \
-  --width 1024 --height 768 --xwayland "$WORK/note_display" >"$WORK/kwin.log" 2>&1 &
-HELPER_PIDS+=($!)
+start_kwin bumblorbs-kwin-x --width 1024 --height 768 --xwayland "$WORK/note_display"
 if ! wait_until 20 test -s "$WORK/xwayland"; then
   echo "skip: kwin_wayland and its XWayland did not start here: $(tail -n 3 "$WORK/kwin.log")"
   exit 0

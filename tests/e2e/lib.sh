@@ -107,6 +107,21 @@ start_wayland_app() {
   start_app -u DISPLAY WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" SDL_AUDIODRIVER=dummy "$@"
 }
 
+# start_kwin SOCKET KWIN_OPTIONS...: KDE's compositor on the Xvfb, with the
+# Wayland socket SOCKET, its log in $WORK/kwin.log. The installed binary
+# carries file capabilities, which an unprivileged container refuses to run
+# ("Operation not permitted"); a plain copy runs.
+start_kwin() {
+  local socket="$1"
+  shift
+  export XDG_RUNTIME_DIR="$WORK/runtime"
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  cp /usr/bin/kwin_wayland "$WORK/kwin_wayland"
+  KWIN_COMPOSE=Q "$WORK/kwin_wayland" --x11-display "$DISPLAY" --socket "$socket" "$@" \
+    >"$WORK/kwin.log" 2>&1 &
+  HELPER_PIDS+=($!)
+}
+
 # start_on_second_output: weston with two outputs of 400x300, whose windows
 # on the Xvfb weston stacks at its top-left: the second (its id in
 # SECOND_OUTPUT) is moved to the right, the pointer clicks there, and the
